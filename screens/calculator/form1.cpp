@@ -1,0 +1,74 @@
+#include "screens/calculator/form1.h"
+
+#include "app/forms.h"
+
+using app::FormId;
+
+Form1::Form1()
+    : ui::Form({.caption = "Qalvo...سلسلة برامج Marzun",
+                .width = 7275,
+                .height = 3765,
+                .minimizeBox = false,
+                .icon = &clipart::writingInNotebook})
+{
+    connect(&Command1, &ui::CommandButton::Click, this, &Form1::Command1_Click);
+    connect(&Command2, &ui::CommandButton::Click, this, &Form1::Command2_Click);
+    connect(&Command3, &ui::CommandButton::Click, this, &Form1::Command3_Click);
+    connect(&Command4, &ui::CommandButton::Click, this, &Form1::Command4_Click);
+    connect(&Command5, &ui::CommandButton::Click, this, &Form1::Command5_Click);
+}
+
+ui::LabelProps Form1::digitTile(int digit)
+{
+    return {.caption = QString::number(digit),
+            .alignment = Align::Centre,
+            .fore = 0x00C00000,
+            .border = true,
+            .font = tahoma(14.25),
+            .tile = true};
+}
+
+void Form1::Command1_Click()
+{
+    operate(ui::Operation::Add, "+");
+}
+
+void Form1::Command2_Click()
+{
+    operate(ui::Operation::Subtract, "-");
+}
+
+void Form1::Command3_Click()
+{
+    operate(ui::Operation::Multiply, "*");
+}
+
+void Form1::Command4_Click()
+{
+    operate(ui::Operation::Divide, "/");
+}
+
+void Form1::operate(ui::Operation operation, const QString& sign)
+{
+    const ui::Number result = ui::calculate(Text1.text(), operation, Text2.text());
+    if (result.fault) {
+        raiseArithmeticError(*result.fault);
+        return;
+    }
+    Text3.setText(ui::toText(result.value));
+    Label12.setCaption(sign);
+    Label13.setCaption("=");
+    Label11.setCaption("الناتج هو   :   " + Text3.text());
+}
+
+void Form1::Command5_Click()
+{
+    app::show(FormId::Form4);
+    app::hide(FormId::Form1);
+    Text1.setText({});
+    Text2.setText({});
+    Text3.setText({});
+    Label11.setCaption({});
+    Label12.setCaption({});
+    Label13.setCaption({});
+}

@@ -1,0 +1,26 @@
+#include "screens/screens.h"
+
+#include "app/forms.h"
+#include "screens/calculator/form1.h"
+#include "screens/main_menu/form4.h"
+
+namespace screens {
+
+namespace {
+
+template <class Screen>
+app::Forms::Factory factory()
+{
+    return [] { return std::make_unique<Screen>(); };
+}
+
+} // namespace
+
+void registerAll(app::Forms& forms)
+{
+    using app::FormId;
+    forms.setFactory(FormId::Form1, factory<Form1>());
+    forms.setFactory(FormId::Form4, factory<Form4>());
+}
+
+} // namespace screens

@@ -1,0 +1,101 @@
+#include "tests/support/input.h"
+
+#include "screens/screens.h"
+#include "ui/form.h"
+
+#include <QTest>
+#include <QWidget>
+
+namespace input {
+
+namespace {
+
+QWidget& clientOf(QWidget& widget)
+{
+    return *static_cast<ui::Form*>(widget.window())->client();
+}
+
+} // namespace
+
+void dragTo(QWidget& tile, QPoint clientPoint)
+{
+    QWidget& client = clientOf(tile);
+    const QPoint from = tile.mapTo(&client, tile.rect().center());
+    QTest::mousePress(&client, Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(&client, from + (clientPoint - from) * step / 4);
+    QTest::mouseRelease(&client, Qt::LeftButton, {}, clientPoint);
+}
+
+void drag(QWidget& tile, QWidget& target)
+{
+    dragTo(tile, target.mapTo(&clientOf(target), target.rect().center()));
+}
+
+void hover(QWidget& widget, QPoint at)
+{
+    QTest::mouseMove(&widget, at);
+}
+
+void hover(QWidget& widget)
+{
+    hover(widget, widget.rect().center());
+}
+
+void click(QWidget& widget)
+{
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.rect().center());
+}
+
+void type(QWidget& widget, const QString& text)
+{
+    QTest::keyClicks(&widget, text);
+}
+
+} // namespace input
+
+namespace program {
+
+namespace {
+bool endCalled = false;
+}
+
+void start()
+{
+    stop();
+    app::Forms& forms = app::forms();
+    screens::registerAll(forms);
+    forms.setEndAction([] { endCalled = true; });
+    forms.show(app::FormId::Form1);
+    QVERIFY(QTest::qWaitForWindowActive(forms.instance(app::FormId::Form1)));
+}
+
+void stop()
+{
+    app::forms().reset();
+    endCalled = false;
+}
+
+ui::Form* visibleForm()
+{
+    ui::Form* visible = nullptr;
+    int count = 0;
+    for (app::FormId id : {app::FormId::Form1, app::FormId::Form2, app::FormId::Form3, app::FormId::Form4,
+                           app::FormId::Form5, app::FormId::Form6}) {
+        ui::Form* form = app::forms().instance(id);
+        if (form && form->isVisible()) {
+            visible = form;
+            ++count;
+        }
+    }
+    if (count != 1)
+        qWarning("%d screens are visible", count);
+    return count == 1 ? visible : nullptr;
+}
+
+bool ended()
+{
+    return endCalled && app::forms().ended();
+}
+
+} // namespace program

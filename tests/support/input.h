@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/forms.h"
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+class Form;
+}
+
+// A person's input, sent through the window so that Qt routes it as it routes real events.
+namespace input {
+
+// Presses the tile, moves over the target in a few steps and releases there.
+void drag(QWidget& tile, QWidget& target);
+// The same, releasing at a point of the tile's form, in client-area coordinates.
+void dragTo(QWidget& tile, QPoint clientPoint);
+void hover(QWidget& widget, QPoint at);
+void hover(QWidget& widget);
+void click(QWidget& widget);
+void type(QWidget& widget, const QString& text);
+
+} // namespace input
+
+// The program as it starts for a child: every slot empty, then the calculator shown.
+namespace program {
+
+void start();
+// Empties every slot and forgets an End.
+void stop();
+// The visible screen; fails the test unless exactly one is visible.
+ui::Form* visibleForm();
+bool ended();
+
+template <class Screen>
+Screen& screen(app::FormId id)
+{
+    return *static_cast<Screen*>(app::forms().instance(id));
+}
+
+} // namespace program

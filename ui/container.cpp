@@ -1,0 +1,31 @@
+#include "ui/container.h"
+
+#include "ui/form.h"
+#include "ui/frame.h"
+
+namespace ui {
+
+Container::Container(Form& form)
+    : form_(&form)
+    , widget_(form.client())
+{
+}
+
+Container::Container(Frame& frame)
+    : form_(&frame.form())
+    , widget_(&frame)
+{
+}
+
+void place(QWidget& control, const Container& container, const Rect& rect, bool rightToLeft, bool visible)
+{
+    control.setParent(container.widget());
+    control.setGeometry(rect.toPixels());
+    control.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    control.setAttribute(Qt::WA_NoMousePropagation);
+    control.setMouseTracking(true);
+    control.lower();
+    control.setVisible(visible);
+}
+
+} // namespace ui

@@ -1,0 +1,46 @@
+#include "ui/faultnotice.h"
+
+#include "ui/font.h"
+
+#include <QMouseEvent>
+
+namespace ui {
+
+FaultNotice::FaultNotice(QWidget* area)
+    : QLabel(area)
+{
+    setObjectName(QStringLiteral("faultNotice"));
+    setFont(toQFont({Face::Tahoma, 15.75}));
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setLayoutDirection(Qt::RightToLeft);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setStyleSheet(QStringLiteral("QLabel { background: #fff8c4; color: #7a2e00; border: 3px solid #f0a020;"
+                                 " border-radius: 12px; padding: 8px; }"));
+    setAccessibleName(tr("Message"));
+    timer_.setSingleShot(true);
+    timer_.setInterval(lifetimeMs);
+    connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
+    hide();
+}
+
+void FaultNotice::present(const QString& message)
+{
+    setText(message);
+    setAccessibleDescription(message);
+    const QSize area = parentWidget()->size();
+    const QSize size(qMin(area.width() - 16, 320), qMin(area.height() - 16, 90));
+    setGeometry(QRect(QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size));
+    raise();
+    show();
+    timer_.start();
+}
+
+void FaultNotice::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    timer_.stop();
+    hide();
+}
+
+} // namespace ui

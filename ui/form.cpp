@@ -1,0 +1,121 @@
+#include "ui/form.h"
+
+#include "ui/clientarea.h"
+#include "ui/faultnotice.h"
+#include "ui/tiledrag.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QString faultMessage(ArithmeticFault fault)
+{
+    switch (fault) {
+    case ArithmeticFault::DivisionByZero:
+        return QStringLiteral("لا يمكن القسمة على صفر");
+    case ArithmeticFault::Overflow:
+        break;
+    }
+    return QStringLiteral("العدد كبير جداً");
+}
+
+Qt::WindowFlags frameFlags(bool minimizeBox)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (minimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+} // namespace
+
+Form::Form(const FormProps& props)
+    : QWidget(nullptr, frameFlags(props.minimizeBox))
+    , client_(new ClientArea(this, props.picture))
+    , tileDrag_(std::make_unique<TileDrag>(client_))
+{
+    setWindowTitle(props.caption);
+    setLayoutDirection(Qt::RightToLeft);
+    if (props.icon)
+        setWindowIcon(toIcon(*props.icon));
+    client_->setFixedSize(pixels(props.width), pixels(props.height));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client_);
+    connect(client_, &ClientArea::MouseMove, this, &Form::MouseMove);
+}
+
+Form::~Form() = default;
+
+QWidget* Form::client() const
+{
+    return client_;
+}
+
+QMenuBar* Form::menuBar()
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        layout()->setMenuBar(menuBar_);
+    }
+    return menuBar_;
+}
+
+TileDrag& Form::tileDrag()
+{
+    return *tileDrag_;
+}
+
+void Form::load()
+{
+    emit Load();
+}
+
+void Form::addToTabOrder(QWidget* control, int tabIndex)
+{
+    tabOrder_.emplace_back(tabIndex, control);
+}
+
+void Form::raiseArithmeticError(ArithmeticFault fault)
+{
+    if (!notice_)
+        notice_ = new FaultNotice(client_);
+    notice_->present(faultMessage(fault));
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (std::exchange(shownBefore_, true))
+        return;
+    settleTabOrder();
+}
+
+void Form::settleTabOrder()
+{
+    std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1].second, tabOrder_[i].second);
+    const auto first = std::find_if(tabOrder_.begin(), tabOrder_.end(),
+                                    [this](const auto& entry) { return entry.second->isVisibleTo(this); });
+    if (first != tabOrder_.end())
+        first->second->setFocus(Qt::OtherFocusReason);
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}
+
+} // namespace ui

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ui/geometry.h"
+#include "ui/numbers.h"
+#include "ui/picture.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QMenuBar;
+
+namespace ui {
+
+class ClientArea;
+class FaultNotice;
+class TileDrag;
+
+struct FormProps {
+    QString caption{};
+    Twips width = 0;  // of the client area, below any menu bar
+    Twips height = 0;
+    bool minimizeBox = true;
+    const Picture* icon = nullptr;
+    QString picture{}; // background artwork (SVG resource), drawn unscaled at the top-left corner
+};
+
+// A fixed-size, right-to-left window. Its controls live in the client area and are declared by
+// the screen that derives from it; its life (Load, Show, Hide, the close box) is driven from app/.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(const FormProps& props);
+    ~Form() override;
+
+    QWidget* client() const;
+    QMenuBar* menuBar();
+    TileDrag& tileDrag();
+
+    // Runs the Load handler; the instance slots call it once, right after creation.
+    void load();
+
+    // Controls join the keyboard order by TabIndex; the order is fixed when the form is first shown.
+    void addToTabOrder(QWidget* control, int tabIndex);
+
+    // The runtime's arithmetic error: a short message over the form, gone after a click or a while.
+    void raiseArithmeticError(ArithmeticFault fault);
+
+signals:
+    void Load();
+    void MouseMove();
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void settleTabOrder();
+
+    ClientArea* client_;
+    QMenuBar* menuBar_ = nullptr;
+    std::unique_ptr<TileDrag> tileDrag_;
+    FaultNotice* notice_ = nullptr;
+    std::vector<std::pair<int, QWidget*>> tabOrder_;
+    bool shownBefore_ = false;
+};
+
+} // namespace ui

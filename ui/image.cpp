@@ -1,0 +1,51 @@
+#include "ui/image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+Image::Image(const Container& container, const Rect& rect, const ImageProps& props)
+    : picture_(props.picture)
+    , border_(props.border)
+{
+    place(*this, container, rect, false, props.visible);
+    if (props.pointer)
+        setCursor(toCursor(*props.pointer));
+    setAccessibleName(props.accessibleName);
+}
+
+void Image::setBorderStyle(int style)
+{
+    if ((style == 1) == border_)
+        return;
+    border_ = style == 1;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect area = border_ ? rect().adjusted(1, 1, -1, -1) : rect();
+    if (picture_)
+        paint(painter, area, *picture_);
+    if (border_) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Image::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    clicks_.press(*event);
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (clicks_.release(*event, rect()))
+        emit Click();
+}
+
+} // namespace ui

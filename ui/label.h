@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/alignment.h"
+#include "ui/clicktracker.h"
+#include "ui/color.h"
+#include "ui/container.h"
+#include "ui/font.h"
+#include "ui/picture.h"
+
+#include <QLabel>
+
+namespace ui {
+
+struct LabelProps {
+    QString caption{};
+    Align alignment = Align::Left;
+    Color back = SystemColor::ButtonFace;
+    Color fore = SystemColor::ButtonText;
+    bool transparent = false; // only the text is drawn; the rectangle still takes pointer events
+    bool border = false;      // a single-line border
+    Font font{};
+    bool tile = false;        // dragged onto drop boxes instead of being clicked
+    const Pointer* pointer = nullptr;
+    bool rightToLeft = false;
+    QString accessibleName{};   // for labels whose caption says nothing, such as hotspots
+};
+
+// Static text, and also a tile, a hotspot or a hint label. The caption wraps at word boundaries
+// and is clipped at the bottom edge.
+class Label : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+
+public:
+    Label(const Container& container, const Rect& rect, const LabelProps& props = {});
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    Color foreColor() const { return fore_; }
+    void setForeColor(Color color);
+    bool isTile() const { return tile_; }
+
+signals:
+    void Click();
+    void MouseMove();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Form& form_;
+    Align alignment_;
+    Color back_;
+    Color fore_;
+    bool transparent_;
+    bool border_;
+    bool tile_;
+    ClickTracker clicks_;
+};
+
+} // namespace ui

@@ -1,0 +1,24 @@
+#include "ui/menu.h"
+
+#include "ui/form.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace ui {
+
+Menu::Menu(Form& form, const MenuProps& props)
+    : QObject(&form)
+    , menu_(form.menuBar()->addMenu(props.caption))
+    , action_(menu_->menuAction())
+{
+}
+
+Menu::Menu(Menu& parent, const MenuProps& props)
+    : QObject(&parent)
+    , action_(parent.menu_->addAction(props.caption))
+{
+    connect(action_, &QAction::triggered, this, &Menu::Click);
+}
+
+} // namespace ui

@@ -1,0 +1,141 @@
+#include "ui/picture.h"
+
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QRawFont>
+
+namespace ui {
+
+namespace {
+
+// The size at which the colour emoji font holds its bitmaps, so nothing is scaled twice.
+constexpr int emojiPixelSize = 109;
+
+QFont emojiFont()
+{
+    QFont font(QStringLiteral("Noto Color Emoji"));
+    font.setPixelSize(emojiPixelSize);
+    return font;
+}
+
+// The glyph cut to its visible pixels, so that every glyph fills its box alike.
+const QImage& glyphImage(const QString& text)
+{
+    static QHash<QString, QImage> cache;
+    auto found = cache.constFind(text);
+    if (found != cache.constEnd())
+        return *found;
+
+    QImage canvas(2 * emojiPixelSize, 2 * emojiPixelSize, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(emojiFont());
+        painter.drawText(canvas.rect(), Qt::AlignCenter, text);
+    }
+    QRect visible;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(line[x]) > 0)
+                visible |= QRect(x, y, 1, 1);
+        }
+    }
+    return *cache.insert(text, visible.isEmpty() ? QImage() : canvas.copy(visible));
+}
+
+QRectF fitted(const QSizeF& content, const QRectF& box)
+{
+    const QSizeF size = content.scaled(box.size(), Qt::KeepAspectRatio);
+    return QRectF(box.center() - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+bool isSingleGlyph(const Picture& picture)
+{
+    return picture.glyphs.size() == 1 && picture.glyphs.front().box == QRectF(0, 0, 1, 1);
+}
+
+QSizeF naturalSize(const Picture& picture)
+{
+    if (isSingleGlyph(picture)) {
+        const QImage& image = glyphImage(picture.glyphs.front().text);
+        if (!image.isNull())
+            return image.size();
+    }
+    return {1, 1};
+}
+
+void draw(QPainter& painter, const QRectF& area, const Picture& picture)
+{
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const Glyph& glyph : picture.glyphs) {
+        const QImage& image = glyphImage(glyph.text);
+        if (image.isNull())
+            continue;
+        const QRectF box(area.x() + glyph.box.x() * area.width(), area.y() + glyph.box.y() * area.height(),
+                         glyph.box.width() * area.width(), glyph.box.height() * area.height());
+        painter.drawImage(fitted(image.size(), box), image);
+    }
+}
+
+} // namespace
+
+QPixmap render(const Picture& picture, QSize size, qreal devicePixelRatio)
+{
+    const QString key = QStringLiteral("ui-picture:%1:%2x%3@%4")
+                            .arg(reinterpret_cast<quintptr>(&picture))
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        draw(painter, fitted(naturalSize(picture), QRectF(QPointF(), QSizeF(size))), picture);
+    }
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+void paint(QPainter& painter, const QRect& rect, const Picture& picture)
+{
+    painter.drawPixmap(rect.topLeft(), render(picture, rect.size(), painter.device()->devicePixelRatioF()));
+}
+
+QIcon toIcon(const Picture& picture)
+{
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(render(picture, {side, side}, 1.0));
+    return icon;
+}
+
+QCursor toCursor(const Pointer& pointer)
+{
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    return QCursor(render(pointer.picture, pointerSize, ratio), pointer.hotSpot.x(), pointer.hotSpot.y());
+}
+
+QList<char32_t> missingGlyphs(const Picture& picture)
+{
+    const QRawFont font = QRawFont::fromFont(emojiFont());
+    const bool installed = font.familyName() == QStringLiteral("Noto Color Emoji");
+    QList<char32_t> missing;
+    for (const Glyph& glyph : picture.glyphs) {
+        for (char32_t codePoint : glyph.text.toUcs4()) {
+            const bool joiner = codePoint == 0x200D || codePoint == 0xFE0F;
+            if (!joiner && (!installed || !font.supportsCharacter(codePoint)))
+                missing.append(codePoint);
+        }
+    }
+    return missing;
+}
+
+} // namespace ui

@@ -1,0 +1,67 @@
+#include "ui/tiledrag.h"
+
+#include "ui/label.h"
+#include "ui/textbox.h"
+
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+
+class Outline : public QWidget {
+public:
+    explicit Outline(QWidget* area)
+        : QWidget(area)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(40, 40, 40), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
+
+} // namespace
+
+TileDrag::TileDrag(QWidget* area)
+    : area_(area)
+{
+}
+
+TileDrag::~TileDrag() = default;
+
+void TileDrag::start(Label& tile, QPoint grabbedAt)
+{
+    if (!outline_)
+        outline_ = new Outline(area_);
+    tile_ = &tile;
+    grabbedAt_ = grabbedAt;
+    outline_->setGeometry(QRect(tile.mapTo(area_, QPoint()), tile.size()));
+    outline_->raise();
+    outline_->show();
+}
+
+void TileDrag::move(QPoint globalPosition)
+{
+    if (active())
+        outline_->move(area_->mapFromGlobal(globalPosition) - grabbedAt_);
+}
+
+void TileDrag::drop(QPoint globalPosition)
+{
+    if (!active())
+        return;
+    outline_->hide();
+    const QPointer<Label> tile = std::exchange(tile_, nullptr);
+    auto* box = qobject_cast<TextBox*>(area_->childAt(area_->mapFromGlobal(globalPosition)));
+    if (tile && box && box->isDropBox())
+        box->setText(tile->caption());
+}
+
+} // namespace ui
