@@ -14,18 +14,19 @@ namespace {
 // The size at which the colour emoji font holds its bitmaps, so nothing is scaled twice.
 constexpr int emojiPixelSize = 109;
 
-QFont emojiFont()
+QFont glyphFont(const QString& family)
 {
-    QFont font(QStringLiteral("Noto Color Emoji"));
+    QFont font(family.isEmpty() ? QStringLiteral("Noto Color Emoji") : family);
     font.setPixelSize(emojiPixelSize);
     return font;
 }
 
 // The glyph cut to its visible pixels, so that every glyph fills its box alike.
-const QImage& glyphImage(const QString& text)
+const QImage& glyphImage(const Glyph& glyph)
 {
     static QHash<QString, QImage> cache;
-    auto found = cache.constFind(text);
+    const QString key = glyph.family + u'|' + glyph.text;
+    auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
 
@@ -33,8 +34,9 @@ const QImage& glyphImage(const QString& text)
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
-        painter.setFont(emojiFont());
-        painter.drawText(canvas.rect(), Qt::AlignCenter, text);
+        painter.setFont(glyphFont(glyph.family));
+        painter.setPen(Qt::black);
+        painter.drawText(canvas.rect(), Qt::AlignCenter, glyph.text);
     }
     QRect visible;
     for (int y = 0; y < canvas.height(); ++y) {
@@ -44,7 +46,7 @@ const QImage& glyphImage(const QString& text)
                 visible |= QRect(x, y, 1, 1);
         }
     }
-    return *cache.insert(text, visible.isEmpty() ? QImage() : canvas.copy(visible));
+    return *cache.insert(key, visible.isEmpty() ? QImage() : canvas.copy(visible));
 }
 
 QRectF fitted(const QSizeF& content, const QRectF& box)
@@ -61,7 +63,7 @@ bool isSingleGlyph(const Picture& picture)
 QSizeF naturalSize(const Picture& picture)
 {
     if (isSingleGlyph(picture)) {
-        const QImage& image = glyphImage(picture.glyphs.front().text);
+        const QImage& image = glyphImage(picture.glyphs.front());
         if (!image.isNull())
             return image.size();
     }
@@ -72,7 +74,7 @@ void draw(QPainter& painter, const QRectF& area, const Picture& picture)
 {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const Glyph& glyph : picture.glyphs) {
-        const QImage& image = glyphImage(glyph.text);
+        const QImage& image = glyphImage(glyph);
         if (image.isNull())
             continue;
         const QRectF box(area.x() + glyph.box.x() * area.width(), area.y() + glyph.box.y() * area.height(),
@@ -125,10 +127,12 @@ QCursor toCursor(const Pointer& pointer)
 
 QList<char32_t> missingGlyphs(const Picture& picture)
 {
-    const QRawFont font = QRawFont::fromFont(emojiFont());
+    const QRawFont font = QRawFont::fromFont(glyphFont({}));
     const bool installed = font.familyName() == QStringLiteral("Noto Color Emoji");
     QList<char32_t> missing;
     for (const Glyph& glyph : picture.glyphs) {
+        if (!glyph.family.isEmpty())
+            continue;
         for (char32_t codePoint : glyph.text.toUcs4()) {
             const bool joiner = codePoint == 0x200D || codePoint == 0xFE0F;
             if (!joiner && (!installed || !font.supportsCharacter(codePoint)))

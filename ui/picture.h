@@ -10,10 +10,12 @@
 
 namespace ui {
 
-// One colour-emoji glyph, fitted into a box given in fractions of the picture's square.
+// One glyph, fitted into a box given in fractions of the picture's square: a colour emoji, or a
+// black letter of the named font family.
 struct Glyph {
     QString text{};
     QRectF box{0, 0, 1, 1};
+    QString family{};
 };
 
 // Clip art made of emoji glyphs, drawn back to front. A picture of one glyph keeps that
