@@ -2,6 +2,8 @@
 
 #include "ui/picture.h"
 
+#include <vector>
+
 // The program's clip art, icons and pointers, drawn from colour-emoji glyphs. Screens that show
 // the same thing share the same drawing.
 namespace clipart {
@@ -41,17 +43,66 @@ inline const ui::Picture watermelon{{{"🍉"}}};
 inline const ui::Picture oranges{{{"🍊", {0, 0.25, 0.65, 0.65}}, {"🍊", {0.35, 0.1, 0.65, 0.65}}}};
 
 // Window icons.
-inline const ui::Picture writingInNotebook{{{"📓", {0, 0.05, 0.8, 0.8}}, {"✍️", {0.35, 0.35, 0.65, 0.65}}}};
-inline const ui::Picture pencilOverNotepad{{{"🗒️", {0, 0.1, 0.85, 0.85}}, {"✍️", {0.3, 0.3, 0.7, 0.7}}}};
+inline const ui::Picture writingInNotebook{
+    {{"📓", {0, 0.05, 0.8, 0.8}}, {"✍️", {0.35, 0.35, 0.65, 0.65}}}};
+inline const ui::Picture pencilOverNotepad{
+    {{"🗒️", {0, 0.1, 0.85, 0.85}}, {"✍️", {0.3, 0.3, 0.7, 0.7}}}};
 inline const ui::Picture fingerOnKey{{{"⌨️", {0, 0.35, 1, 0.65}}, {"👇", {0.3, 0, 0.45, 0.5}}}};
 inline const ui::Picture sheetWithA{{{"📄"}, {"A", {0.3, 0.3, 0.45, 0.5}, "DejaVu Serif"}}};
-inline const ui::Picture picturesAndWords{{{"🖼️", {0, 0, 0.8, 0.8}}, {"✏️", {0.45, 0.45, 0.55, 0.55}}}};
+inline const ui::Picture picturesAndWords{
+    {{"🖼️", {0, 0, 0.8, 0.8}}, {"✏️", {0.45, 0.45, 0.55, 0.55}}}};
 
 // Pointer icons, 32 x 32 with their hot spots.
 inline const ui::Pointer handWithPen{{{{"✍️"}}}, {4, 28}};
-inline const ui::Pointer penDrawingCurve{{{{"〰️", {0, 0.55, 0.7, 0.45}}, {"🖊️", {0.2, 0, 0.8, 0.8}}}}, {4, 28}};
-inline const ui::Pointer pencilDrawingLoop{{{{"➰", {0, 0.5, 0.6, 0.5}}, {"✏️", {0.3, 0, 0.7, 0.7}}}}, {4, 28}};
+inline const ui::Pointer penDrawingCurve{
+    {{{"〰️", {0, 0.55, 0.7, 0.45}}, {"🖊️", {0.2, 0, 0.8, 0.8}}}}, {4, 28}};
+inline const ui::Pointer pencilDrawingLoop{{{{"➰", {0, 0.5, 0.6, 0.5}}, {"✏️", {0.3, 0, 0.7, 0.7}}}},
+                                           {4, 28}};
 inline const ui::Pointer purpleCrayon{{{{"🖍️"}}}, {3, 29}};
 inline const ui::Pointer pointingHand{{{{"☝️"}}}, {12, 1}};
+
+// Every drawing above, for the checks that each of them shows.
+inline const std::vector<const ui::Picture*> everyPicture{&banana,
+                                                          &bird,
+                                                          &dog,
+                                                          &apple,
+                                                          &girl,
+                                                          &car,
+                                                          &rabbit,
+                                                          &train,
+                                                          &pencil,
+                                                          &ship,
+                                                          &hand,
+                                                          &child,
+                                                          &door,
+                                                          &key,
+                                                          &flower,
+                                                          &cat,
+                                                          &tree,
+                                                          &clock,
+                                                          &butterfly,
+                                                          &bee,
+                                                          &cow,
+                                                          &frog,
+                                                          &fish,
+                                                          &bear,
+                                                          &ant,
+                                                          &lion,
+                                                          &grapes,
+                                                          &strawberry,
+                                                          &lemon,
+                                                          &carrots,
+                                                          &watermelon,
+                                                          &oranges,
+                                                          &writingInNotebook,
+                                                          &pencilOverNotepad,
+                                                          &fingerOnKey,
+                                                          &sheetWithA,
+                                                          &picturesAndWords,
+                                                          &handWithPen.picture,
+                                                          &penDrawingCurve.picture,
+                                                          &pencilDrawingLoop.picture,
+                                                          &purpleCrayon.picture,
+                                                          &pointingHand.picture};
 
 } // namespace clipart

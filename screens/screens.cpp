@@ -8,8 +8,7 @@ namespace screens {
 
 namespace {
 
-template <class Screen>
-app::Forms::Factory factory()
+template <class Screen> app::Forms::Factory factory()
 {
     return [] { return std::make_unique<Screen>(); };
 }

@@ -1,1 +1,52 @@
-int main(){}
+#include "assets/clipart.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+
+class ArtworkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyGlyphIsInTheEmojiFont()
+    {
+        for (const ui::Picture* picture : clipart::everyPicture)
+            QVERIFY2(ui::missingGlyphs(*picture).isEmpty(), qPrintable(picture->glyphs.front().text));
+    }
+
+    void everyPictureDrawsSomething()
+    {
+        for (const ui::Picture* picture : clipart::everyPicture) {
+            const QImage image = ui::render(*picture, {64, 64}, 2.0).toImage();
+            QCOMPARE(image.size(), QSize(128, 128));
+            int opaque = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    opaque += qAlpha(image.pixel(x, y)) > 128;
+            QVERIFY2(opaque > 128 * 128 / 8, qPrintable(picture->glyphs.front().text));
+        }
+    }
+
+    void aPictureKeepsItsProportionsInAWideRectangle()
+    {
+        const QImage image = ui::render(clipart::apple, {200, 50}, 1.0).toImage();
+        QCOMPARE(qAlpha(image.pixel(10, 25)), 0);
+        QVERIFY(qAlpha(image.pixel(100, 25)) > 0);
+    }
+
+    void aRenderedPictureComesFromTheCache()
+    {
+        const QPixmap first = ui::render(clipart::train, {80, 60}, 1.0);
+        QCOMPARE(ui::render(clipart::train, {80, 60}, 1.0).cacheKey(), first.cacheKey());
+    }
+
+    void pointersAre32PixelsWithTheirHotSpot()
+    {
+        const QCursor cursor = ui::toCursor(clipart::pointingHand);
+        QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), ui::pointerSize);
+        QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
+    }
+};
+
+QTEST_MAIN(ArtworkTest)
+#include "tst_artwork.moc"

@@ -1,1 +1,333 @@
-int main(){}
+#include "tests/support/fixture.h"
+#include "tests/support/input.h"
+#include "ui/collation.h"
+#include "ui/tiledrag.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTest>
+
+#include <memory>
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FixtureForm> form;
+
+    QPoint onClient(QWidget& widget, QPoint at) { return widget.mapTo(form->client(), at); }
+
+    // A point of the client area that no control covers.
+    static constexpr QPoint freePoint{397, 227};
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<FixtureForm>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void aDropReplacesTheBoxText()
+    {
+        input::drag(form->Tile3, form->Box);
+        QCOMPARE(form->Box.text(), QString("3"));
+        input::drag(form->Tile7, form->Box);
+        QCOMPARE(form->Box.text(), QString("7"));
+    }
+
+    void aDropCopiesTheCaptionExactlyWithItsLineBreak()
+    {
+        input::drag(form->TileYeh, form->Box);
+        QCOMPARE(form->Box.text(), QString("ي\r\n"));
+    }
+
+    void aDropGivesNeitherFocusNorSelection()
+    {
+        form->Button.setFocus();
+        input::drag(form->Tile7, form->Box);
+        QCOMPARE(QApplication::focusWidget(), &form->Button);
+        QVERIFY(!form->Box.hasSelectedText());
+    }
+
+    void dropsOnAnythingButADropBoxChangeNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        for (const char* name : {"Result", "Tile3", "Tile7", "Plain", "Hint", "Button", "List", "Frame1",
+                                 "OptionA", "Picture", "free area"})
+            QTest::newRow(name) << QString(name);
+    }
+
+    void dropsOnAnythingButADropBoxChangeNothing()
+    {
+        QFETCH(QString, target);
+        const std::map<QString, QWidget*> targets = {
+            {"Result", &form->Result},  {"Tile3", &form->Tile3},   {"Tile7", &form->Tile7},
+            {"Plain", &form->Plain},    {"Hint", &form->Hint},     {"Button", &form->Button},
+            {"List", &form->List},      {"Frame1", &form->Frame1}, {"OptionA", &form->OptionA},
+            {"Picture", &form->Picture}};
+        const auto found = targets.find(target);
+        if (found != targets.end())
+            input::drag(form->Tile7, *found->second);
+        else
+            input::dragTo(form->Tile7, freePoint);
+        for (ui::TextBox* box : {&form->Box, &form->Locked, &form->Result, &form->Hidden})
+            QCOMPARE(box->text(), QString());
+        QCOMPARE(form->Tile7.caption(), QString("7"));
+        QCOMPARE(form->Tile7.geometry(), QRect(20, 10, 25, 25));
+        QCOMPARE(form->clicks, 0);
+    }
+
+    void aHiddenBoxLetsTheDropThroughToWhatLiesBelow()
+    {
+        input::drag(form->Tile7, form->Box);
+        QCOMPARE(form->Hidden.text(), QString());
+        QCOMPARE(form->Box.text(), QString("7"));
+    }
+
+    void pressingAndReleasingATileIsNoClick()
+    {
+        QTest::mouseClick(&form->Tile7, Qt::LeftButton);
+        input::dragTo(form->Tile7, onClient(form->Tile7, {3, 3}));
+        QCOMPARE(form->clicks, 0);
+        QVERIFY(!form->tileDrag().active());
+    }
+
+    void anOutlineOfTheTileFollowsThePointer()
+    {
+        QWidget& client = *form->client();
+        const QPoint start = onClient(form->Tile7, {12, 12});
+        QTest::mousePress(&client, Qt::LeftButton, {}, start);
+        QTest::mouseMove(&client, start + QPoint(100, 60));
+        const QList<QWidget*> outlines = client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const auto outline = std::find_if(outlines.begin(), outlines.end(), [](QWidget* w) {
+            return w->isVisible() && w->testAttribute(Qt::WA_TransparentForMouseEvents);
+        });
+        QVERIFY(outline != outlines.end());
+        QCOMPARE((*outline)->geometry(), QRect(form->Tile7.pos() + QPoint(100, 60), form->Tile7.size()));
+        QCOMPARE(form->Tile7.geometry(), QRect(20, 10, 25, 25));
+        QTest::mouseRelease(&client, Qt::LeftButton, {}, start + QPoint(100, 60));
+        QVERIFY(!(*outline)->isVisible());
+    }
+
+    void lockedBoxesRefuseTypingDeletingAndPastingButTakeDrops()
+    {
+        input::drag(form->Tile7, form->Locked);
+        form->Locked.setFocus();
+        input::type(form->Locked, "12");
+        QTest::keyClick(&form->Locked, Qt::Key_Backspace);
+        QTest::keyClick(&form->Locked, Qt::Key_Delete);
+        QGuiApplication::clipboard()->setText("99");
+        QTest::keyClick(&form->Locked, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form->Locked.text(), QString("7"));
+        form->Box.setFocus();
+        input::type(form->Box, "12");
+        QCOMPARE(form->Box.text(), QString("12"));
+    }
+
+    void nothingDraggedFromAnotherProgramLands()
+    {
+        QMimeData data;
+        data.setText("5");
+        const QPoint at = form->Box.rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&form->Box, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&form->Box, &drop);
+        QVERIFY(!enter.isAccepted());
+        QCOMPARE(form->Box.text(), QString());
+    }
+
+    void aFingerDragsATileAsTheMouseDoes()
+    {
+        QPointingDevice* screen = QTest::createTouchDevice();
+        const QPoint from = form->Tile3.mapTo(form.get(), form->Tile3.rect().center());
+        const QPoint to = form->Box.mapTo(form.get(), form->Box.rect().center());
+        QTest::touchEvent(form.get(), screen).press(0, from, form.get());
+        QTest::touchEvent(form.get(), screen).move(0, (from + to) / 2, form.get());
+        QTest::touchEvent(form.get(), screen).move(0, to, form.get());
+        QTest::touchEvent(form.get(), screen).release(0, to, form.get());
+        QTRY_COMPARE(form->Box.text(), QString("3"));
+    }
+
+    void pointerMovesReachOnlyTheControlUnderThePointer()
+    {
+        input::hover(form->Hotspot, {5, 5});
+        QCOMPARE(form->Hint.caption(), QString("hotspot"));
+        input::hover(form->Hint, {form->Hint.width() - 5, form->Hint.height() - 5});
+        QCOMPARE(form->Hint.caption(), QString("hotspot")); // the hint label has no handler
+        for (QWidget* silent :
+             std::initializer_list<QWidget*>{&form->Box, &form->Button, &form->Plain, &form->Tile3,
+                                             &form->List, &form->OptionA, &form->Frame1, &form->Picture})
+            input::hover(*silent);
+        QCOMPARE(form->Hint.caption(), QString("hotspot"));
+        input::hover(*form->client(), freePoint);
+        QCOMPARE(form->Hint.caption(), QString("free"));
+    }
+
+    void aTransparentLabelTakesThePointerOnItsWholeRectangle()
+    {
+        // The hotspot lies in front of the hint label where they overlap.
+        input::hover(*form->client(), freePoint);
+        input::hover(*form->client(),
+                     onClient(form->Hotspot, {form->Hotspot.width() - 2, form->Hotspot.height() - 2}));
+        QCOMPARE(form->Hint.caption(), QString("hotspot"));
+        input::click(form->Hotspot);
+        QCOMPARE(form->clicks, 1);
+    }
+
+    void aHiddenControlLetsThePointerThroughToTheForm()
+    {
+        form->Picture.hide();
+        input::hover(*form->client(), onClient(form->Picture, form->Picture.rect().center()));
+        QCOMPARE(form->Hint.caption(), QString("free"));
+        QTest::mouseClick(form->client(), Qt::LeftButton, {}, onClient(form->Picture, {5, 5}));
+        QCOMPARE(form->imageClicks, 0);
+    }
+
+    void aClickNeedsPressAndReleaseOverTheControl()
+    {
+        QWidget& client = *form->client();
+        QTest::mousePress(&client, Qt::LeftButton, {}, onClient(form->Hotspot, {5, 5}));
+        QTest::mouseRelease(&client, Qt::LeftButton, {}, freePoint);
+        QCOMPARE(form->clicks, 0);
+        input::click(form->Picture);
+        QCOMPARE(form->imageClicks, 1);
+    }
+
+    void focusFollowsTabIndexFromTheLowestVisible()
+    {
+        QCOMPARE(QApplication::focusWidget(), &form->Button); // TabIndex 0; Hidden (1) is not shown
+        const QList<QWidget*> expected = {&form->Locked, &form->Box, &form->Result, &form->List,
+                                          &form->OptionA};
+        for (QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void spaceAndEnterClickTheFocusedButton()
+    {
+        form->Button.setFocus();
+        QTest::keyClick(&form->Button, Qt::Key_Space);
+        QTest::keyClick(&form->Button, Qt::Key_Return);
+        QTest::keyClick(&form->Button, Qt::Key_Enter);
+        QCOMPARE(form->clicks, 3);
+    }
+
+    void sortedListsOrderAsAnArabicReaderDoes()
+    {
+        const QStringList added = {"موز",   "عصفور",  "كلب",   "تفاحة", "بنت", "سـيارة", "ارنب", "قطار",
+                                   "مرسام", "سفـينة", "الـيد", "ساعة",  "باب", "مفتاح",  "وردة", "قطة"};
+        for (const QString& word : added)
+            form->List.AddItem(word);
+        QStringList shown;
+        for (int i = 0; i < form->List.ListCount(); ++i)
+            shown << form->List.List(i);
+        QCOMPARE(shown, QStringList({"ارنب", "الـيد", "باب", "بنت", "تفاحة", "ساعة", "سفـينة", "سـيارة",
+                                     "عصفور", "قطار", "قطة", "كلب", "مرسام", "مفتاح", "موز", "وردة"}));
+        QVERIFY(ui::alphabeticallyBefore(u"APPLE", u"BABY"));
+        QVERIFY(!ui::alphabeticallyBefore(u"TREE", u"TRAIN"));
+    }
+
+    void aListChoiceClicksOnceAndStays()
+    {
+        for (const char* word : {"CAT", "APPLE", "DOG"})
+            form->List.AddItem(word);
+        QCOMPARE(form->List.ListIndex(), -1);
+        QCOMPARE(form->List.List(form->List.ListIndex()), QString());
+        QCOMPARE(form->listClicks, 0);
+        QWidget* rows = form->List.viewport();
+        QTest::mouseClick(rows, Qt::LeftButton, {}, form->List.visualItemRect(form->List.item(1)).center());
+        QCOMPARE(form->List.ListIndex(), 1);
+        QCOMPARE(form->List.List(1), QString("CAT"));
+        QCOMPARE(form->listClicks, 1);
+        QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier,
+                          form->List.visualItemRect(form->List.item(1)).center());
+        QCOMPARE(form->List.ListIndex(), 1);
+        QTest::mouseClick(rows, Qt::LeftButton, {}, {5, rows->height() - 3});
+        QCOMPARE(form->List.ListIndex(), 1);
+        QTest::keyClick(&form->List, Qt::Key_Down);
+        QCOMPARE(form->List.ListIndex(), 2);
+        QCOMPARE(form->listClicks, 2);
+    }
+
+    void aListTakingTheFocusRaisesGotFocus()
+    {
+        form->Box.setFocus();
+        QTest::keyClick(&form->Box, Qt::Key_Tab); // to Result
+        QTest::keyClick(&form->Result, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &form->List);
+        QCOMPARE(form->Hint.caption(), QString("list focus"));
+        QCOMPARE(form->List.ListIndex(), -1);
+    }
+
+    void optionsAreExclusiveWithinTheirFrameOnly()
+    {
+        input::click(form->OptionA);
+        input::click(form->OptionC);
+        QVERIFY(form->OptionA.value());
+        QVERIFY(form->OptionC.value());
+        input::click(form->OptionB);
+        QVERIFY(!form->OptionA.value());
+        QVERIFY(form->OptionB.value());
+        QCOMPARE(form->optionClicks, 2);
+        form->OptionB.setValue(false);
+        QVERIFY(!form->OptionA.value() && !form->OptionB.value());
+        QCOMPARE(form->optionClicks, 2);
+        input::click(form->OptionA);
+        QVERIFY(form->OptionA.value());
+        QCOMPARE(form->optionClicks, 3);
+    }
+
+    void aFrameHidesItsControls()
+    {
+        form->Frame1.hide();
+        QVERIFY(!form->OptionA.isVisible());
+        QVERIFY(!form->OptionA.isHidden()); // its own Visible flag stays
+    }
+
+    void aMenuItemClicks()
+    {
+        QMenuBar* bar = form->menuBar();
+        QCOMPARE(bar->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(bar->actions().size(), 1);
+        QCOMPARE(bar->actions().front()->text(), QString("عرض"));
+        form->Item.action()->trigger();
+        QCOMPARE(form->menuClicks, 1);
+    }
+
+    void colorsFollowTheTable()
+    {
+        QCOMPARE(ui::resolve(0x00C0FFFF, {}), QColor(255, 255, 192));
+        QCOMPARE(ui::resolve(0x00C00000, {}), QColor(0, 0, 192));
+        QPalette palette;
+        palette.setColor(QPalette::ButtonText, Qt::darkCyan);
+        QCOMPARE(ui::resolve(ui::SystemColor::ButtonText, palette), QColor(Qt::darkCyan));
+        form->Hint.setCaption("colour");
+        form->Hint.setForeColor(0x000000FF);
+        const QImage shot = form->Hint.grab().toImage();
+        bool red = false;
+        for (int x = 0; x < shot.width() && !red; ++x)
+            for (int y = 0; y < shot.height() && !red; ++y)
+                red = shot.pixelColor(x, y) == QColor(255, 0, 0);
+        QVERIFY(red);
+    }
+
+    void everyControlHasASpokenName()
+    {
+        input::drag(form->Tile7, form->Box);
+        const std::pair<QWidget*, QString> expected[] = {{&form->Tile7, "7"},
+                                                         {&form->Box, "7"},
+                                                         {&form->Button, "زر"},
+                                                         {&form->Hotspot, "hotspot"},
+                                                         {&form->Picture, "apple"}};
+        for (const auto& [widget, name] : expected)
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "tst_controls.moc"

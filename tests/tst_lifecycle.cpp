@@ -1,1 +1,145 @@
-int main(){}
+#include "screens/calculator/form1.h"
+#include "tests/support/input.h"
+#include "ui/textbox.h"
+
+#include <QScreen>
+#include <QTest>
+
+using app::FormId;
+
+class LifecycleTest : public QObject {
+    Q_OBJECT
+
+    static ui::Form* form(FormId id) { return app::forms().instance(id); }
+
+private slots:
+    void init() { program::start(); }
+    void cleanup() { program::stop(); }
+
+    void startsOnTheCalculatorAloneCentredWithFocusInTheFirstBox()
+    {
+        ui::Form* calculator = form(FormId::Form1);
+        QVERIFY(program::visibleForm() == calculator);
+        for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6})
+            QVERIFY(!form(id));
+        const QPoint offCentre =
+            calculator->geometry().center() - calculator->screen()->availableGeometry().center();
+        QVERIFY(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2);
+        QCOMPARE(QApplication::focusWidget()->geometry(), QRect(16, 72, 81, 33));
+    }
+
+    void windowsAreFixedSizeWithoutMaximizeBox()
+    {
+        ui::Form* calculator = form(FormId::Form1);
+        QCOMPARE(calculator->minimumSize(), calculator->maximumSize());
+        QVERIFY(!(calculator->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(calculator->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(calculator->windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(calculator->layoutDirection(), Qt::RightToLeft);
+        QVERIFY(!calculator->windowIcon().isNull());
+    }
+
+    void showUsesTheOneInstanceOfASlot()
+    {
+        app::show(FormId::Form4);
+        ui::Form* menu = form(FormId::Form4);
+        app::hide(FormId::Form4);
+        app::show(FormId::Form4);
+        QCOMPARE(form(FormId::Form4), menu);
+        QVERIFY(menu->isVisible());
+    }
+
+    void hideCreatesAFormWithoutShowingIt()
+    {
+        app::hide(FormId::Form4);
+        QVERIFY(form(FormId::Form4));
+        QVERIFY(form(FormId::Form4)->isHidden());
+    }
+
+    void loadRunsInsideTheShowThatCreatesTheForm()
+    {
+        int loads = 0;
+        app::forms().setFactory(FormId::Form5, [&loads] {
+            auto created =
+                std::make_unique<ui::Form>(ui::FormProps{.caption = "probe", .width = 1500, .height = 1500});
+            QObject::connect(created.get(), &ui::Form::Load, [&loads] { ++loads; });
+            return created;
+        });
+        app::show(FormId::Form5);
+        QCOMPARE(loads, 1);
+        app::hide(FormId::Form5);
+        app::show(FormId::Form5);
+        QCOMPARE(loads, 1);
+        form(FormId::Form5)->close();
+        app::show(FormId::Form5);
+        QCOMPARE(loads, 2);
+    }
+
+    void aHiddenFormKeepsItsContentsAndItsFocus()
+    {
+        auto& calculator = program::screen<Form1>(FormId::Form1);
+        auto boxes = calculator.findChildren<ui::TextBox*>();
+        QVERIFY(boxes.size() == 3);
+        input::type(*QApplication::focusWidget(), "12");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        app::show(FormId::Form4);
+        app::hide(FormId::Form1);
+        app::show(FormId::Form1);
+        app::hide(FormId::Form4);
+        QCOMPARE(calculator.focusWidget(), focused);
+        QVERIFY(std::any_of(boxes.begin(), boxes.end(), [](auto* box) { return box->text() == "12"; }));
+    }
+
+    void theCloseBoxDiscardsThatScreenOnly()
+    {
+        app::show(FormId::Form4);
+        QPointer<ui::Form> menu = form(FormId::Form4);
+        app::show(FormId::Form1);
+        app::hide(FormId::Form4);
+        app::show(FormId::Form4);
+        app::hide(FormId::Form1);
+        menu->close();
+        QVERIFY(!form(FormId::Form4));
+        QTRY_VERIFY(menu.isNull());
+        QVERIFY(program::ended()); // the menu was the only visible window
+    }
+
+    void closingAWindowWhileAnotherIsVisibleKeepsTheProgram()
+    {
+        app::hide(FormId::Form4);
+        app::show(FormId::Form1);
+        QPointer<ui::Form> menu = form(FormId::Form4);
+        menu->close();
+        QVERIFY(!program::ended());
+        QVERIFY(!form(FormId::Form4));
+        QVERIFY(program::visibleForm() == form(FormId::Form1));
+        app::show(FormId::Form4);
+        QVERIFY(form(FormId::Form4) && form(FormId::Form4) != menu.data());
+    }
+
+    void closingTheOnlyVisibleWindowEndsTheProgram()
+    {
+        app::show(FormId::Form4);
+        app::hide(FormId::Form1);
+        form(FormId::Form4)->close();
+        QVERIFY(program::ended());
+        QVERIFY(!form(FormId::Form1));
+    }
+
+    void endClosesEveryScreenAndRunsNoHandlerAfterIt()
+    {
+        app::show(FormId::Form4);
+        app::hide(FormId::Form1);
+        QPointer<ui::Form> calculator = form(FormId::Form1);
+        app::end();
+        QVERIFY(program::ended());
+        QVERIFY(!form(FormId::Form1) && !form(FormId::Form4));
+        QVERIFY(!calculator || !calculator->isVisible());
+        app::show(FormId::Form1);
+        QVERIFY(!form(FormId::Form1));
+    }
+};
+
+QTEST_MAIN(LifecycleTest)
+#include "tst_lifecycle.moc"

@@ -92,6 +92,15 @@ void Form::raiseArithmeticError(ArithmeticFault fault)
     notice_->present(faultMessage(fault));
 }
 
+void Form::setVisible(bool visible)
+{
+    if (!visible && isVisible())
+        focusWhenHidden_ = focusWidget();
+    QWidget::setVisible(visible);
+    if (visible && focusWhenHidden_)
+        focusWhenHidden_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void Form::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

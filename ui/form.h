@@ -4,6 +4,7 @@
 #include "ui/numbers.h"
 #include "ui/picture.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -19,7 +20,7 @@ class TileDrag;
 
 struct FormProps {
     QString caption{};
-    Twips width = 0;  // of the client area, below any menu bar
+    Twips width = 0; // of the client area, below any menu bar
     Twips height = 0;
     bool minimizeBox = true;
     const Picture* icon = nullptr;
@@ -48,6 +49,9 @@ public:
     // The runtime's arithmetic error: a short message over the form, gone after a click or a while.
     void raiseArithmeticError(ArithmeticFault fault);
 
+    // A form shown again gives the focus back to the control that had it when it was hidden.
+    void setVisible(bool visible) override;
+
 signals:
     void Load();
     void MouseMove();
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<TileDrag> tileDrag_;
     FaultNotice* notice_ = nullptr;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
+    QPointer<QWidget> focusWhenHidden_;
     bool shownBefore_ = false;
 };
 

@@ -9,7 +9,10 @@ namespace ui {
 using Twips = int;
 inline constexpr double twipsPerPixel = 15.0;
 
-constexpr int pixels(Twips twips) { return static_cast<int>(twips / twipsPerPixel + 0.5); }
+constexpr int pixels(Twips twips)
+{
+    return static_cast<int>(twips / twipsPerPixel + 0.5);
+}
 
 // Left and Top are measured from the container's top-left corner, also on right-to-left forms.
 struct Rect {

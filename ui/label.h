@@ -19,10 +19,10 @@ struct LabelProps {
     bool transparent = false; // only the text is drawn; the rectangle still takes pointer events
     bool border = false;      // a single-line border
     Font font{};
-    bool tile = false;        // dragged onto drop boxes instead of being clicked
+    bool tile = false; // dragged onto drop boxes instead of being clicked
     const Pointer* pointer = nullptr;
     bool rightToLeft = false;
-    QString accessibleName{};   // for labels whose caption says nothing, such as hotspots
+    QString accessibleName{}; // for labels whose caption says nothing, such as hotspots
 };
 
 // Static text, and also a tile, a hotspot or a hint label. The caption wraps at word boundaries

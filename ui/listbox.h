@@ -25,8 +25,8 @@ public:
     ListBox(const Container& container, const Rect& rect, const ListBoxProps& props = {});
 
     void AddItem(const QString& item);
-    int ListIndex() const;             // -1 when nothing is selected
-    QString List(int index) const;     // the empty text outside the list
+    int ListIndex() const;         // -1 when nothing is selected
+    QString List(int index) const; // the empty text outside the list
     int ListCount() const { return count(); }
 
 signals:

@@ -24,6 +24,10 @@ public:
 
 signals:
     void Click();
+
+protected:
+    // The whole rectangle selects the option, not only the circle and its caption.
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
 } // namespace ui

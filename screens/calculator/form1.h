@@ -14,6 +14,8 @@ public:
     Form1();
 
 private:
+    friend class CalculatorTest;
+
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -26,8 +28,12 @@ private:
     static ui::LabelProps digitTile(int digit);
     static ui::TextBoxProps operandBox(int tabIndex)
     {
-        return {.alignment = Align::Centre, .back = 0x00C0FFFF, .fore = 0x000000C0, .font = tahoma(15.75),
-                .dropBox = true, .tabIndex = tabIndex};
+        return {.alignment = Align::Centre,
+                .back = 0x00C0FFFF,
+                .fore = 0x000000C0,
+                .font = tahoma(15.75),
+                .dropBox = true,
+                .tabIndex = tabIndex};
     }
 
     // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
@@ -36,14 +42,23 @@ private:
     ui::CommandButton Command3{*this, {5760, 2280, 1215, 495}, {.caption = " ( * )   اضرب", .tabIndex = 15}};
     ui::CommandButton Command2{*this, {5760, 1680, 1215, 495}, {.caption = " ( - )   اطرح", .tabIndex = 14}};
     ui::CommandButton Command1{*this, {5760, 1080, 1215, 495}, {.caption = " ( + )   اجمع", .tabIndex = 13}};
-    ui::TextBox Text3{*this, {4320, 1080, 1215, 495},
-                      {.alignment = Align::Centre, .back = 0x00C0FFC0, .fore = 0x00800000, .font = tahoma(15.75),
+    ui::TextBox Text3{*this,
+                      {4320, 1080, 1215, 495},
+                      {.alignment = Align::Centre,
+                       .back = 0x00C0FFC0,
+                       .fore = 0x00800000,
+                       .font = tahoma(15.75),
                        .tabIndex = 12}};
     ui::TextBox Text2{*this, {2280, 1080, 1215, 495}, operandBox(11)};
     ui::TextBox Text1{*this, {240, 1080, 1215, 495}, operandBox(10)};
-    ui::Label Label13{*this, {3720, 1080, 375, 375}, {.alignment = Align::Centre, .fore = 0x000000FF, .font = tahoma(20.25)}};
-    ui::Label Label12{*this, {1680, 1080, 375, 375}, {.alignment = Align::Centre, .fore = 0x00C00000, .font = tahoma(20.25)}};
-    ui::Label Label11{*this, {1320, 2040, 3255, 495}, {.alignment = Align::Centre, .fore = 0x00C000C0, .font = tahoma(18)}};
+    ui::Label Label13{*this,
+                      {3720, 1080, 375, 375},
+                      {.alignment = Align::Centre, .fore = 0x000000FF, .font = tahoma(20.25)}};
+    ui::Label Label12{*this,
+                      {1680, 1080, 375, 375},
+                      {.alignment = Align::Centre, .fore = 0x00C00000, .font = tahoma(20.25)}};
+    ui::Label Label11{
+        *this, {1320, 2040, 3255, 495}, {.alignment = Align::Centre, .fore = 0x00C000C0, .font = tahoma(18)}};
     ui::Label Label10{*this, {5880, 240, 375, 375}, digitTile(9)};
     ui::Label Label9{*this, {5280, 240, 375, 375}, digitTile(8)};
     ui::Label Label8{*this, {4680, 240, 375, 375}, digitTile(7)};

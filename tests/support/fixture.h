@@ -29,7 +29,9 @@ public:
     // Front to back.
     ui::Label Hotspot{*this, {3000, 300, 900, 600}, {.transparent = true, .accessibleName = "hotspot"}};
     ui::Label Hint{*this, {3000, 600, 3000, 450}};
-    ui::Label Tile7{*this, {300, 150, 375, 375}, {.caption = "7", .alignment = ui::Align::Centre, .border = true, .tile = true}};
+    ui::Label Tile7{*this,
+                    {300, 150, 375, 375},
+                    {.caption = "7", .alignment = ui::Align::Centre, .border = true, .tile = true}};
     ui::Label Tile3{*this, {900, 150, 375, 375}, {.caption = "3", .border = true, .tile = true}};
     ui::Label TileYeh{*this, {1500, 150, 375, 375}, {.caption = "ي\r\n", .border = true, .tile = true}};
     ui::Label Plain{*this, {2100, 150, 375, 375}, {.caption = "L"}};

@@ -49,7 +49,11 @@ void click(QWidget& widget)
 
 void type(QWidget& widget, const QString& text)
 {
-    QTest::keyClicks(&widget, text);
+    // Key by key, as a keyboard of any layout sends them, Arabic letters and digits included.
+    for (QChar character : text) {
+        QTest::sendKeyEvent(QTest::Press, &widget, Qt::Key_unknown, QString(character), {});
+        QTest::sendKeyEvent(QTest::Release, &widget, Qt::Key_unknown, QString(character), {});
+    }
 }
 
 } // namespace input

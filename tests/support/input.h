@@ -35,8 +35,7 @@ void stop();
 ui::Form* visibleForm();
 bool ended();
 
-template <class Screen>
-Screen& screen(app::FormId id)
+template <class Screen> Screen& screen(app::FormId id)
 {
     return *static_cast<Screen*>(app::forms().instance(id));
 }
