@@ -42,6 +42,9 @@ inline const ui::Picture carrots{{{"🥕", {0, 0.2, 0.75, 0.75}}, {"🥕", {0.25
 inline const ui::Picture watermelon{{{"🍉"}}};
 inline const ui::Picture oranges{{{"🍊", {0, 0.25, 0.65, 0.65}}, {"🍊", {0.35, 0.1, 0.65, 0.65}}}};
 
+// The contact screen's way home: a teal button with a crescent.
+inline const ui::Picture homeButton{{}, ":/assets/home_button.svg"};
+
 // Window icons.
 inline const ui::Picture writingInNotebook{
     {{"📓", {0, 0.05, 0.8, 0.8}}, {"✍️", {0.35, 0.35, 0.65, 0.65}}}};
@@ -99,6 +102,7 @@ inline const std::vector<const ui::Picture*> everyPicture{&banana,
                                                           &fingerOnKey,
                                                           &sheetWithA,
                                                           &picturesAndWords,
+                                                          &homeButton,
                                                           &handWithPen.picture,
                                                           &penDrawingCurve.picture,
                                                           &pencilDrawingLoop.picture,

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QRawFont>
+#include <QSvgRenderer>
 
 namespace ui {
 
@@ -100,7 +101,10 @@ QPixmap render(const Picture& picture, QSize size, qreal devicePixelRatio)
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);
-        draw(painter, fitted(naturalSize(picture), QRectF(QPointF(), QSizeF(size))), picture);
+        if (picture.artwork.isEmpty())
+            draw(painter, fitted(naturalSize(picture), QRectF(QPointF(), QSizeF(size))), picture);
+        else
+            QSvgRenderer(picture.artwork).render(&painter, QRectF(QPointF(), QSizeF(size)));
     }
     QPixmapCache::insert(key, pixmap);
     return pixmap;

@@ -19,9 +19,11 @@ struct Glyph {
 };
 
 // Clip art made of emoji glyphs, drawn back to front. A picture of one glyph keeps that
-// glyph's own proportions; a composed one is a square.
+// glyph's own proportions; a composed one is a square. A picture may instead be the project's own
+// vector artwork (an SVG resource), which is stretched to the size asked for.
 struct Picture {
     std::vector<Glyph> glyphs;
+    QString artwork{};
 };
 
 // A pointer icon of 32 x 32 device-independent pixels with its hot spot.

@@ -1,6 +1,129 @@
 #include "screens/main_menu/form4.h"
 
+#include "app/forms.h"
+
+using app::FormId;
+
 Form4::Form4()
-    : ui::Form({.caption = "Tarsel... سلسلة برامج Marzun", .width = 7800, .height = 5655})
+    : ui::Form({.caption = "Tarsel... سلسلة برامج Marzun",
+                .width = 7800,
+                .height = 5655,
+                .icon = &clipart::pencilOverNotepad,
+                .picture = ":/assets/main_menu.svg"})
 {
+    connect(this, &ui::Form::MouseMove, this, &Form4::Form_MouseMove);
+    connect(&Label1, &ui::Label::MouseMove, this, &Form4::Label1_MouseMove);
+    connect(&Label2, &ui::Label::MouseMove, this, &Form4::Label2_MouseMove);
+    connect(&Label3, &ui::Label::MouseMove, this, &Form4::Label3_MouseMove);
+    connect(&Label4, &ui::Label::MouseMove, this, &Form4::Label4_MouseMove);
+    connect(&Label6, &ui::Label::MouseMove, this, &Form4::Label6_MouseMove);
+    connect(&Label7, &ui::Label::MouseMove, this, &Form4::Label7_MouseMove);
+    connect(&Label8, &ui::Label::MouseMove, this, &Form4::Label8_MouseMove);
+    connect(&Label1, &ui::Label::Click, this, &Form4::Label1_Click);
+    connect(&Label2, &ui::Label::Click, this, &Form4::Label2_Click);
+    connect(&Label3, &ui::Label::Click, this, &Form4::Label3_Click);
+    connect(&Label4, &ui::Label::Click, this, &Form4::Label4_Click);
+    connect(&Label6, &ui::Label::Click, this, &Form4::Label6_Click);
+    connect(&Label7, &ui::Label::Click, this, &Form4::Label7_Click);
+    connect(&Label8, &ui::Label::Click, this, &Form4::Label8_Click);
+    connect(&f_mun, &ui::Menu::Click, this, &Form4::f_mun_Click);
+    connect(&f1_mun, &ui::Menu::Click, this, &Form4::f1_mun_Click);
+    connect(&f2_mun, &ui::Menu::Click, this, &Form4::f2_mun_Click);
+}
+
+void Form4::Label1_MouseMove()
+{
+    Label5.setCaption(arabicWords);
+}
+
+void Form4::Label3_MouseMove()
+{
+    Label5.setCaption(arabicWords);
+}
+
+void Form4::Label2_MouseMove()
+{
+    Label5.setCaption(englishWords);
+}
+
+void Form4::Label4_MouseMove()
+{
+    Label5.setCaption(calculator);
+}
+
+void Form4::Label6_MouseMove()
+{
+    Label5.setCaption(farewell);
+}
+
+void Form4::Label7_MouseMove()
+{
+    Label5.setCaption(contactUs);
+}
+
+void Form4::Label8_MouseMove()
+{
+    Label5.setCaption(picturesAndWords);
+}
+
+void Form4::Form_MouseMove()
+{
+    Label5.setCaption("");
+}
+
+// Every way out of the menu shows its target first, then hides the menu.
+void Form4::open(FormId target)
+{
+    app::show(target);
+    app::hide(FormId::Form4);
+}
+
+void Form4::Label1_Click()
+{
+    open(FormId::Form2);
+}
+
+void Form4::Label3_Click()
+{
+    open(FormId::Form2);
+}
+
+void Form4::f_mun_Click()
+{
+    open(FormId::Form2);
+}
+
+void Form4::Label2_Click()
+{
+    open(FormId::Form3);
+}
+
+void Form4::f1_mun_Click()
+{
+    open(FormId::Form3);
+}
+
+void Form4::Label4_Click()
+{
+    open(FormId::Form1);
+}
+
+void Form4::Label7_Click()
+{
+    open(FormId::Form5);
+}
+
+void Form4::Label8_Click()
+{
+    open(FormId::Form6);
+}
+
+void Form4::f2_mun_Click()
+{
+    open(FormId::Form6);
+}
+
+void Form4::Label6_Click()
+{
+    app::end();
 }

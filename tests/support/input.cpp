@@ -3,6 +3,7 @@
 #include "screens/screens.h"
 #include "ui/form.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -95,6 +96,15 @@ ui::Form* visibleForm()
     if (count != 1)
         qWarning("%d screens are visible", count);
     return count == 1 ? visible : nullptr;
+}
+
+QWidget& button(app::FormId id, const QString& caption)
+{
+    for (auto* candidate : app::forms().instance(id)->findChildren<QPushButton*>()) {
+        if (candidate->text() == caption)
+            return *candidate;
+    }
+    qFatal("no button %s", qPrintable(caption));
 }
 
 bool ended()

@@ -34,6 +34,8 @@ void stop();
 // The visible screen; fails the test unless exactly one is visible.
 ui::Form* visibleForm();
 bool ended();
+// The command button of a screen that shows this caption.
+QWidget& button(app::FormId id, const QString& caption);
 
 template <class Screen> Screen& screen(app::FormId id)
 {

@@ -1,0 +1,50 @@
+#include "screens/contact/form5.h"
+
+#include "app/forms.h"
+
+using app::FormId;
+
+Form5::Form5()
+    : ui::Form({.caption = "اتصل بنا",
+                .width = 8070,
+                .height = 6345,
+                .minimizeBox = false,
+                .icon = &clipart::fingerOnKey,
+                .picture = ":/assets/contact.svg"})
+{
+    connect(this, &ui::Form::MouseMove, this, &Form5::Form_MouseMove);
+    connect(&Label3, &ui::Label::MouseMove, this, &Form5::Label3_MouseMove);
+    connect(&Label2, &ui::Label::MouseMove, this, &Form5::Label2_MouseMove);
+    connect(&Label1, &ui::Label::MouseMove, this, &Form5::Label1_MouseMove);
+    connect(&Image1, &ui::Image::Click, this, &Form5::Image1_Click);
+}
+
+void Form5::Label3_MouseMove()
+{
+    Label4.setCaption("البريد الالكتروني  HOTMAIL ");
+    Label4.setForeColor(0x00800000);
+}
+
+void Form5::Label2_MouseMove()
+{
+    Label4.setCaption("البريد الالكتروني  YAHOO ");
+    Label4.setForeColor(0x000000FF);
+}
+
+void Form5::Label1_MouseMove()
+{
+    Label4.setCaption("موقعنا على الشبكة العنكبوتية");
+    Label4.setForeColor(0x00008000);
+}
+
+void Form5::Form_MouseMove()
+{
+    Label4.setCaption("");
+    Label4.setForeColor(ui::SystemColor::ButtonText);
+}
+
+void Form5::Image1_Click()
+{
+    app::show(FormId::Form4);
+    app::hide(FormId::Form5);
+}
