@@ -69,8 +69,14 @@ void Label::paintEvent(QPaintEvent*)
         area.adjust(1, 1, -1, -1);
     }
     painter.setPen(resolve(fore_, palette()));
-    const Qt::Alignment vertical = tile_ ? Qt::AlignVCenter : Qt::AlignTop;
-    painter.drawText(area, int(toQt(alignment_) | vertical) | Qt::TextWordWrap, displayed(text()));
+    // A caption that begins in Arabic reads right to left even on a left-to-right label, whose
+    // alignment stays as declared.
+    const bool leftToRight = layoutDirection() == Qt::LeftToRight;
+    painter.setLayoutDirection(leftToRight && !text().isRightToLeft() ? Qt::LeftToRight : Qt::RightToLeft);
+    Qt::Alignment alignment = toQt(alignment_) | (tile_ ? Qt::AlignVCenter : Qt::AlignTop);
+    if (leftToRight)
+        alignment |= Qt::AlignAbsolute;
+    painter.drawText(area, int(alignment) | Qt::TextWordWrap, displayed(text()));
 }
 
 void Label::mousePressEvent(QMouseEvent* event)
