@@ -63,6 +63,21 @@ namespace program {
 
 namespace {
 bool endCalled = false;
+QtMessageHandler previousHandler = nullptr;
+
+void filterNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("does not support raise()")) ||
+        message.contains(QLatin1String("minimum bearings")))
+        return;
+    previousHandler(type, context, message);
+}
+} // namespace
+
+void quietPlatformNoise()
+{
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(filterNoise);
 }
 
 void start()

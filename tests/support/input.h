@@ -34,6 +34,9 @@ void stop();
 // The visible screen; fails the test unless exactly one is visible.
 ui::Form* visibleForm();
 bool ended();
+// Drops the offscreen platform's and the font engine's notes that say nothing about the program,
+// so that a long run keeps its own messages within the test's warning limit.
+void quietPlatformNoise();
 // The command button of a screen that shows this caption.
 QWidget& button(app::FormId id, const QString& caption);
 
