@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "screens/calculator/form1.h"
+#include "screens/english_words/form3.h"
 #include "screens/main_menu/form4.h"
 
 namespace screens {
@@ -20,6 +21,7 @@ void registerAll(app::Forms& forms)
 {
     using app::FormId;
     forms.setFactory(FormId::Form1, factory<Form1>());
+    forms.setFactory(FormId::Form3, factory<Form3>());
     forms.setFactory(FormId::Form4, factory<Form4>());
 }
 
