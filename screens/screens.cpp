@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "screens/calculator/form1.h"
 #include "screens/contact/form5.h"
+#include "screens/english_words/form3.h"
 #include "screens/main_menu/form4.h"
 
 namespace screens {
@@ -30,8 +31,8 @@ void registerAll(app::Forms& forms)
     using app::FormId;
     forms.setFactory(FormId::Form1, factory<Form1>());
     forms.setFactory(FormId::Form2, placeholder("كون كلمات عربي...سلسلة برامج Marzun", 8715, 6825));
-    forms.setFactory(FormId::Form3, placeholder("كَوِّن كلمات  E...سلسلة برامج Marzun", 8700, 5970));
     forms.setFactory(FormId::Form6, placeholder("صورة وكلمة... سلسلة برامج Marzun", 8940, 6900));
+    forms.setFactory(FormId::Form3, factory<Form3>());
     forms.setFactory(FormId::Form4, factory<Form4>());
     forms.setFactory(FormId::Form5, factory<Form5>());
 }

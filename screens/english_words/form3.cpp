@@ -1,0 +1,100 @@
+#include "screens/english_words/form3.h"
+
+#include "app/forms.h"
+
+#include <algorithm>
+
+using app::FormId;
+
+Form3::Form3()
+    : ui::Form({.caption = "كَوِّن كلمات  E...سلسلة برامج Marzun",
+                .width = 8700,
+                .height = 5970,
+                .minimizeBox = false,
+                .icon = &clipart::sheetWithA})
+{
+    connect(this, &ui::Form::Load, this, &Form3::Form_Load);
+    connect(&List1, &ui::ListBox::Click, this, &Form3::List1_Click);
+    connect(&Command1, &ui::CommandButton::Click, this, &Form3::Command1_Click);
+    connect(&Command2, &ui::CommandButton::Click, this, &Form3::Command2_Click);
+}
+
+ui::LabelProps Form3::letterTile(const QString& letter, ui::Color back)
+{
+    return {.caption = letter,
+            .alignment = Align::Centre,
+            .back = back,
+            .border = true,
+            .font = {ui::Face::ArabicTransparent, 14.25},
+            .tile = true};
+}
+
+ui::TextBoxProps Form3::dropBox(bool visible, int tabIndex)
+{
+    return {.alignment = Align::Centre,
+            .back = 0x00C0FFFF,
+            .fore = 0x000000C0,
+            .font = {ui::Face::Tahoma, 15.75},
+            .locked = true,
+            .dropBox = true,
+            .visible = visible,
+            .tabIndex = tabIndex};
+}
+
+std::array<ui::Image*, 17> Form3::pictures()
+{
+    return {&Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8, &Image9,
+            &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17};
+}
+
+const Form3::Word* Form3::find(const QString& text)
+{
+    const auto row =
+        std::find_if(words.begin(), words.end(), [&](const Word& word) { return word.text == text; });
+    return row == words.end() ? nullptr : &*row;
+}
+
+void Form3::Form_Load()
+{
+    for (const Word& word : words)
+        List1.AddItem(word.text);
+}
+
+void Form3::List1_Click()
+{
+    const Word* word = find(List1.List(List1.ListIndex()));
+    if (!word)
+        return;
+    const auto boxes = dropBoxes();
+    for (std::size_t letter = alwaysShownBoxes; letter < boxes.size(); ++letter)
+        boxes[letter]->setVisible(letter < word->boxes);
+    for (ui::TextBox* box : boxes)
+        box->setText({});
+    Label11.setCaption({});
+}
+
+void Form3::Command1_Click()
+{
+    QString built;
+    for (const ui::TextBox* box : dropBoxes())
+        built += box->text();
+    Text3.setText(built);
+    if (Text3.text() == List1.List(List1.ListIndex()))
+        Label11.setCaption("Very Good . The word is:   " + Text3.text());
+    else
+        Label11.setCaption(" The word is rong . Try Again ");
+    if (const Word* word = find(Text3.text()))
+        for (ui::Image* picture : pictures())
+            picture->setVisible(picture == &(this->*word->picture));
+}
+
+void Form3::Command2_Click()
+{
+    app::show(FormId::Form4);
+    app::hide(FormId::Form3);
+    Label11.setCaption({});
+    for (ui::TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7})
+        box->setText({});
+    for (ui::Image* picture : pictures())
+        picture->hide();
+}

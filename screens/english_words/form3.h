@@ -1,0 +1,123 @@
+#pragma once
+
+#include "assets/clipart.h"
+#include "ui/commandbutton.h"
+#include "ui/form.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/listbox.h"
+#include "ui/textbox.h"
+
+#include <array>
+
+// The English word screen: the child picks a word, drags capital letters into the boxes and
+// checks the word built; the picture of any word of the table built shows up.
+class Form3 : public ui::Form {
+    Q_OBJECT
+    friend class TestEnglishWords;
+
+public:
+    Form3();
+
+private:
+    // A row of the word table, in the order the words join the list.
+    struct Word {
+        QString text;
+        std::size_t boxes; // drop boxes shown, one per letter
+        ui::Image Form3::*picture;
+    };
+    static const std::array<Word, 17> words;
+    static const Word* find(const QString& text);
+
+    void Form_Load();
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+    // Left to right, the first to the sixth letter; the first three are never hidden.
+    std::array<ui::TextBox*, 6> dropBoxes() { return {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7}; }
+    static constexpr std::size_t alwaysShownBoxes = 3;
+    std::array<ui::Image*, 17> pictures();
+
+    using Align = ui::Align;
+    static ui::LabelProps letterTile(const QString& letter, ui::Color back);
+    static ui::TextBoxProps dropBox(bool visible, int tabIndex);
+    static ui::ImageProps wordPicture(const ui::Picture& picture, const QString& word)
+    {
+        return {.picture = &picture, .visible = false, .accessibleName = word};
+    }
+
+    // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
+    // The pictures lie in front of the hint label where they reach into it.
+    ui::Image Image1{*this, {4080, 4080, 1575, 1335}, wordPicture(clipart::banana, "PANANA")};
+    ui::Image Image2{*this, {3840, 3840, 1935, 1695}, wordPicture(clipart::bird, "BIRD")};
+    ui::Image Image3{*this, {3960, 3960, 1815, 1815}, wordPicture(clipart::dog, "DOG")};
+    ui::Image Image4{*this, {3840, 3720, 1815, 1815}, wordPicture(clipart::apple, "APPLE")};
+    ui::Image Image5{*this, {4320, 3840, 750, 1530}, wordPicture(clipart::girl, "GIRL")};
+    ui::Image Image6{*this, {3840, 3960, 1695, 1335}, wordPicture(clipart::car, "CAR")};
+    ui::Image Image7{*this, {3960, 3840, 1575, 1695}, wordPicture(clipart::rabbit, "RABBIT")};
+    ui::Image Image8{*this, {3600, 3960, 2055, 1335}, wordPicture(clipart::train, "TRAIN")};
+    ui::Image Image9{*this, {4080, 3720, 1335, 1935}, wordPicture(clipart::pencil, "PENCIL")};
+    ui::Image Image10{*this, {3960, 3720, 1695, 1815}, wordPicture(clipart::ship, "SHIP")};
+    ui::Image Image11{*this, {3720, 4080, 1815, 1215}, wordPicture(clipart::hand, "HAND")};
+    ui::Image Image12{*this, {4200, 4080, 1215, 1455}, wordPicture(clipart::child, "BABY")};
+    ui::Image Image13{*this, {4080, 3960, 1215, 1695}, wordPicture(clipart::door, "DOOR")};
+    ui::Image Image14{*this, {4200, 3840, 975, 1815}, wordPicture(clipart::key, "KEY")};
+    ui::Image Image15{*this, {3960, 3960, 1455, 1695}, wordPicture(clipart::flower, "FLOWER")};
+    ui::Image Image16{*this, {3960, 3840, 1455, 1695}, wordPicture(clipart::cat, "CAT")};
+    ui::Image Image17{*this, {4080, 4080, 1455, 1455}, wordPicture(clipart::tree, "TREE")};
+    ui::Label Label11{*this,
+                      {2280, 3000, 6255, 855},
+                      {.alignment = Align::Left, .fore = 0x00C000C0, .font = {ui::Face::Verdana, 14.25}}};
+    ui::ListBox List1{*this,
+                      {240, 3960, 1695, 915},
+                      {.back = 0x00C0FFC0,
+                       .fore = 0x00C00000,
+                       .font = {ui::Face::Arial, 12},
+                       .sorted = true,
+                       .rightToLeft = true,
+                       .tabIndex = 0}};
+    ui::CommandButton Command1{*this, {480, 3360, 1215, 495}, {.caption = "الكلمة هي", .tabIndex = 8}};
+    ui::CommandButton Command2{*this, {360, 5280, 1215, 495}, {.caption = "BACK", .tabIndex = 36}};
+    ui::TextBox Text1{*this, {840, 1920, 615, 495}, dropBox(true, 5)};
+    ui::TextBox Text2{*this, {1560, 1920, 615, 495}, dropBox(true, 6)};
+    ui::TextBox Text4{*this, {2280, 1920, 615, 495}, dropBox(true, 4)};
+    ui::TextBox Text5{*this, {3000, 1920, 615, 495}, dropBox(false, 3)};
+    ui::TextBox Text6{*this, {3720, 1920, 615, 495}, dropBox(false, 2)};
+    ui::TextBox Text7{*this, {4440, 1920, 615, 495}, dropBox(false, 1)};
+    ui::TextBox Text3{*this,
+                      {6240, 1920, 2055, 495},
+                      {.alignment = Align::Centre,
+                       .back = 0x00C0FFC0,
+                       .fore = 0x00800000,
+                       .font = {ui::Face::Verdana, 15.75},
+                       .locked = true,
+                       .tabIndex = 7}};
+    // Letter tiles; labels never take the focus, so their place in the keyboard order counts for nothing.
+    ui::Label Label15{*this, {840, 480, 375, 375}, letterTile("A", 0x00C0C0FF)};
+    ui::Label Label14{*this, {1320, 480, 375, 375}, letterTile("B", 0x00C0FFFF)};
+    ui::Label Label13{*this, {1800, 480, 375, 375}, letterTile("C", 0x00FFC0C0)};
+    ui::Label Label12{*this, {2280, 480, 375, 375}, letterTile("D", 0x00C0FFC0)};
+    ui::Label Label10{*this, {2760, 480, 375, 375}, letterTile("E", 0x00C0C0FF)};
+    ui::Label Label9{*this, {3240, 480, 375, 375}, letterTile("F", 0x00C0FFFF)};
+    ui::Label Label8{*this, {3720, 480, 375, 375}, letterTile("G", 0x00FFC0C0)};
+    ui::Label Label7{*this, {4200, 480, 375, 375}, letterTile("H", 0x00C0FFC0)};
+    ui::Label Label6{*this, {4680, 480, 375, 375}, letterTile("I", 0x00C0C0FF)};
+    ui::Label Label5{*this, {5160, 480, 375, 375}, letterTile("J", 0x00C0FFFF)};
+    ui::Label Label4{*this, {5640, 480, 375, 375}, letterTile("K", 0x00FFC0C0)};
+    ui::Label Label3{*this, {6120, 480, 375, 375}, letterTile("L", 0x00C0FFC0)};
+    ui::Label Label2{*this, {6600, 480, 375, 375}, letterTile("M", 0x00C0C0FF)};
+    ui::Label Label1{*this, {7080, 480, 375, 375}, letterTile("N", 0x00C0FFFF)};
+    ui::Label Label31{*this, {1440, 1080, 375, 375}, letterTile("O", 0x00C0FFC0)};
+    ui::Label Label28{*this, {1920, 1080, 375, 375}, letterTile("P", 0x00C0C0FF)};
+    ui::Label Label29{*this, {2400, 1080, 375, 375}, letterTile("Q", 0x00C0FFFF)};
+    ui::Label Label27{*this, {2880, 1080, 375, 375}, letterTile("R", 0x00FFC0C0)};
+    ui::Label Label26{*this, {3360, 1080, 375, 375}, letterTile("S", 0x00C0FFC0)};
+    ui::Label Label25{*this, {3840, 1080, 375, 375}, letterTile("T", 0x00C0C0FF)};
+    ui::Label Label24{*this, {4320, 1080, 375, 375}, letterTile("U", 0x00C0FFFF)};
+    ui::Label Label23{*this, {4800, 1080, 375, 375}, letterTile("V", 0x00FFC0C0)};
+    ui::Label Label22{*this, {5280, 1080, 375, 375}, letterTile("X", 0x00C0FFC0)};
+    ui::Label Label21{*this, {5760, 1080, 375, 375}, letterTile("W", 0x00C0C0FF)};
+    ui::Label Label20{*this, {6240, 1080, 375, 375}, letterTile("Y", 0x00C0FFFF)};
+    ui::Label Label19{*this, {6720, 1080, 375, 375}, letterTile("Z", 0x00FFC0C0)};
+};
