@@ -1,6 +1,7 @@
 #include "screens/screens.h"
 
 #include "app/forms.h"
+#include "screens/arabic_words/form2.h"
 #include "screens/calculator/form1.h"
 #include "screens/main_menu/form4.h"
 
@@ -20,6 +21,7 @@ void registerAll(app::Forms& forms)
 {
     using app::FormId;
     forms.setFactory(FormId::Form1, factory<Form1>());
+    forms.setFactory(FormId::Form2, factory<Form2>());
     forms.setFactory(FormId::Form4, factory<Form4>());
 }
 
