@@ -60,6 +60,8 @@ void Label::setForeColor(Color color)
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // A painter does not take the widget's direction, and the direction orders the caption's runs.
+    painter.setLayoutDirection(layoutDirection());
     QRect area = rect();
     if (!transparent_)
         painter.fillRect(area, resolve(back_, palette()));
