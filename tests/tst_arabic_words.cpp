@@ -206,18 +206,12 @@ void TestArabicWords::pictureFollowsTheBuiltWord_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("built");
     QTest::addColumn<int>("picture");
-    QTest::newRow("dog for the cat") << "قطة"
-                                     << "كلب" << 3;
-    QTest::newRow("clock for the train") << "قطار"
-                                         << "ساعة" << 18;
-    QTest::newRow("train for the clock") << "ساعة"
-                                         << "قطار" << 8;
-    QTest::newRow("child for the door") << "باب"
-                                        << "طفل" << 12;
-    QTest::newRow("tree for the flower") << "وردة"
-                                         << "شجرة" << 17;
-    QTest::newRow("child with no word chosen") << ""
-                                               << "طفل" << 12;
+    QTest::newRow("dog for the cat") << QStringLiteral("قطة") << QStringLiteral("كلب") << 3;
+    QTest::newRow("clock for the train") << QStringLiteral("قطار") << QStringLiteral("ساعة") << 18;
+    QTest::newRow("train for the clock") << QStringLiteral("ساعة") << QStringLiteral("قطار") << 8;
+    QTest::newRow("child for the door") << QStringLiteral("باب") << QStringLiteral("طفل") << 12;
+    QTest::newRow("tree for the flower") << QStringLiteral("وردة") << QStringLiteral("شجرة") << 17;
+    QTest::newRow("child with no word chosen") << QString() << QStringLiteral("طفل") << 12;
 }
 
 void TestArabicWords::pictureFollowsTheBuiltWord() {

@@ -114,13 +114,20 @@ private:
                        .sorted = true,
                        .rightToLeft = true,
                        .tabIndex = 10}};
-    ui::Label Label30{
-        *this,
-        {120, 120, 8415, 615},
-        {.alignment = Align::Centre, .fore = 0x00FF0000, .font = {ui::Face::ArabicTransparent, 12}}};
+    // The instruction and the hint read right to left, so a closing full stop stands at the
+    // left end of its line.
+    ui::Label Label30{*this,
+                      {120, 120, 8415, 615},
+                      {.alignment = Align::Centre,
+                       .fore = 0x00FF0000,
+                       .font = {ui::Face::ArabicTransparent, 12},
+                       .rightToLeft = true}};
     ui::Label Label11{*this,
                       {360, 3720, 5895, 975},
-                      {.alignment = Align::Centre, .fore = 0x00C000C0, .font = {ui::Face::Tahoma, 15.75}}};
+                      {.alignment = Align::Centre,
+                       .fore = 0x00C000C0,
+                       .font = {ui::Face::Tahoma, 15.75},
+                       .rightToLeft = true}};
     ui::Image Image1{*this, {3000, 5040, 1575, 1335}, picture(clipart::banana, "موز")};
     ui::Image Image2{*this, {2880, 4800, 1935, 1695}, picture(clipart::bird, "عصفور")};
     ui::Image Image3{*this, {2880, 4920, 1815, 1815}, picture(clipart::dog, "كلب")};
