@@ -1,6 +1,7 @@
 #include "screens/screens.h"
 
 #include "app/forms.h"
+#include "screens/arabic_words/form2.h"
 #include "screens/calculator/form1.h"
 #include "screens/contact/form5.h"
 #include "screens/english_words/form3.h"
@@ -30,11 +31,11 @@ void registerAll(app::Forms& forms)
 {
     using app::FormId;
     forms.setFactory(FormId::Form1, factory<Form1>());
-    forms.setFactory(FormId::Form2, placeholder("كون كلمات عربي...سلسلة برامج Marzun", 8715, 6825));
-    forms.setFactory(FormId::Form6, placeholder("صورة وكلمة... سلسلة برامج Marzun", 8940, 6900));
+    forms.setFactory(FormId::Form2, factory<Form2>());
     forms.setFactory(FormId::Form3, factory<Form3>());
     forms.setFactory(FormId::Form4, factory<Form4>());
     forms.setFactory(FormId::Form5, factory<Form5>());
+    forms.setFactory(FormId::Form6, placeholder("صورة وكلمة... سلسلة برامج Marzun", 8940, 6900));
 }
 
 } // namespace screens

@@ -256,12 +256,17 @@ private slots:
 
     void aListTakingTheFocusRaisesGotFocus()
     {
+        for (const char* word : {"CAT", "APPLE"})
+            form->List.AddItem(word);
         form->Box.setFocus();
         QTest::keyClick(&form->Box, Qt::Key_Tab); // to Result
         QTest::keyClick(&form->Result, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), &form->List);
         QCOMPARE(form->Hint.caption(), QString("list focus"));
         QCOMPARE(form->List.ListIndex(), -1);
+        QTest::keyClick(&form->List, Qt::Key_Down);
+        QCOMPARE(form->List.ListIndex(), 0);
+        QCOMPARE(form->listClicks, 1);
     }
 
     void optionsAreExclusiveWithinTheirFrameOnly()

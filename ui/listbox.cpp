@@ -60,9 +60,21 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
     return command;
 }
 
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // With no current item every step lands on the first item; End still means the last.
+    if (!currentIndex().isValid() && action == MoveEnd && count() > 0)
+        return indexFromItem(item(count() - 1));
+    return QListWidget::moveCursor(action, modifiers);
+}
+
 void ListBox::focusInEvent(QFocusEvent* event)
 {
     QListWidget::focusInEvent(event);
+    // Qt makes the first item current on focus; with nothing chosen yet, the first arrow press
+    // should choose that first item rather than skip it.
+    if (ListIndex() < 0)
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
     emit GotFocus();
 }
 

@@ -1,0 +1,140 @@
+#include "screens/arabic_words/form2.h"
+
+#include "app/forms.h"
+
+#include <algorithm>
+
+using app::FormId;
+
+namespace {
+
+const QString saying =
+    QStringLiteral("قال رسول الله صلى الله عليه وسلم : اطلبوا العلم من المهد إلى اللحد . ");
+const QString yehHint = QStringLiteral("ياء تكتب في وسط وآخر الكلمة");
+const QString instruction =
+    QStringLiteral("من مربع الكلمات حدد الكلمة المطلوب تكوينها . ثم اضغط مع السحب على الحرف الذي تريده ثم "
+                   "ألقه في المربع المخصص له كي تكون الكلمة المطلوبة . ");
+const QString praise = QStringLiteral("أحسنت الكلمة صحيحة   :   ");
+const QString tryAgain = QStringLiteral("حاول مرة أخرى لإن الكلمة خاطئة  ");
+
+} // namespace
+
+Form2::Form2()
+    : ui::Form({.caption = "كون كلمات عربي...سلسلة برامج Marzun",
+                .width = 8715,
+                .height = 6825,
+                .minimizeBox = false,
+                .icon = &clipart::sheetWithA})
+{
+    connect(this, &ui::Form::Load, this, &Form2::Form_Load);
+    connect(this, &ui::Form::MouseMove, this, &Form2::Form_MouseMove);
+    connect(&Label32, &ui::Label::MouseMove, this, &Form2::Label32_MouseMove);
+    connect(&List1, &ui::ListBox::GotFocus, this, &Form2::List1_GotFocus);
+    connect(&List1, &ui::ListBox::Click, this, &Form2::List1_Click);
+    connect(&Command1, &ui::CommandButton::Click, this, &Form2::Command1_Click);
+    connect(&Command2, &ui::CommandButton::Click, this, &Form2::Command2_Click);
+}
+
+ui::LabelProps Form2::tile(const QString& caption, ui::Color back)
+{
+    return {.caption = caption,
+            .alignment = Align::Centre,
+            .back = back,
+            .border = true,
+            .font = {ui::Face::ArabicTransparent, 14.25},
+            .tile = true};
+}
+
+ui::TextBoxProps Form2::letterBox(int tabIndex, bool visible)
+{
+    return {.alignment = Align::Centre,
+            .back = 0x00C0FFFF,
+            .fore = 0x000000C0,
+            .font = {ui::Face::Tahoma, 15.75},
+            .locked = true,
+            .dropBox = true,
+            .visible = visible,
+            .tabIndex = tabIndex};
+}
+
+ui::ImageProps Form2::picture(const ui::Picture& drawing, const QString& word)
+{
+    return {.picture = &drawing, .visible = false, .accessibleName = word};
+}
+
+std::array<ui::TextBox*, 8> Form2::letterBoxes()
+{
+    return {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
+}
+
+std::array<ui::Image*, 19> Form2::pictures()
+{
+    return {&Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8,  &Image9, &Image10,
+            &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18, &Image19};
+}
+
+const Form2::Word* Form2::find(const QString& text, std::span<const Word> among)
+{
+    const auto found = std::ranges::find(among, text, &Word::text);
+    return found == among.end() ? nullptr : &*found;
+}
+
+void Form2::Form_MouseMove()
+{
+    Label11.setCaption(saying);
+}
+
+void Form2::Label32_MouseMove()
+{
+    Label11.setCaption(yehHint);
+}
+
+void Form2::List1_GotFocus()
+{
+    Label11.setCaption({});
+}
+
+void Form2::Form_Load()
+{
+    Label30.setCaption(instruction);
+    for (const Word& word : std::span(words).first(listedWords))
+        List1.AddItem(word.text);
+}
+
+void Form2::List1_Click()
+{
+    const Word* word = find(List1.List(List1.ListIndex()), std::span(words).first(listedWords));
+    if (!word)
+        return;
+    Text5.setVisible(word->boxes >= 4);
+    Text6.setVisible(word->boxes >= 5);
+    Text7.setVisible(false);
+    for (ui::TextBox* box : {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7})
+        box->setText({});
+    Label11.setCaption({});
+}
+
+void Form2::Command1_Click()
+{
+    QString built;
+    for (const ui::TextBox* box : letterBoxes())
+        built += box->text();
+    Text3.setText(built);
+    const QString selected = List1.List(List1.ListIndex());
+    Label11.setCaption((Text3.text() == selected ? praise : tryAgain) + Text3.text());
+    if (const Word* word = find(Text3.text(), words)) {
+        for (ui::Image* image : pictures())
+            image->setVisible(image == &(this->*word->picture));
+    }
+}
+
+void Form2::Command2_Click()
+{
+    app::hide(FormId::Form2);
+    app::show(FormId::Form4);
+    Label11.setCaption({});
+    for (ui::TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9})
+        box->setText({});
+    for (ui::Image* image : pictures())
+        image->setVisible(false);
+}
