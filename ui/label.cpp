@@ -60,6 +60,7 @@ void Label::setForeColor(Color color)
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection()); // reading order, and Left and Right swapped
     QRect area = rect();
     if (!transparent_)
         painter.fillRect(area, resolve(back_, palette()));
