@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "screens/calculator/form1.h"
 #include "screens/main_menu/form4.h"
+#include "screens/picture_words/form6.h"
 
 namespace screens {
 
@@ -21,6 +22,7 @@ void registerAll(app::Forms& forms)
     using app::FormId;
     forms.setFactory(FormId::Form1, factory<Form1>());
     forms.setFactory(FormId::Form4, factory<Form4>());
+    forms.setFactory(FormId::Form6, factory<Form6>());
 }
 
 } // namespace screens
