@@ -47,6 +47,7 @@ private slots:
     void fruitGroupHidesOrangesButton();
     void borderKept();
     void backAndReturn();
+    void rightToLeftLabelsStartOnTheRight();
 
 private:
     template <class Control> using Members = std::map<int, Control Form6::*>;
@@ -447,6 +448,21 @@ void TestPictureWords::backAndReturn()
     QCOMPARE(looks(f), left);
     QCOMPARE(f.Label11.caption(), tryAgain + "لي\r\nمون");
     QVERIFY(f.Option2.value() && f.Option7.value());
+}
+
+// The hint label reads right to left; a caption without an alignment of its own starts on the right.
+void TestPictureWords::rightToLeftLabelsStartOnTheRight()
+{
+    ui::Label probe{
+        form(), {0, 0, 3000, 450}, {.caption = "ب", .font = {ui::Face::Tahoma, 15.75}, .rightToLeft = true}};
+    const QImage image = probe.grab().toImage();
+    const QColor background = image.pixelColor(image.width() / 2, image.height() - 1);
+    int leftmostInk = image.width();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background)
+                leftmostInk = std::min(leftmostInk, x);
+    QVERIFY(leftmostInk > image.width() / 2);
 }
 
 QTEST_MAIN(TestPictureWords)
