@@ -6,6 +6,7 @@
 #include "screens/contact/form5.h"
 #include "screens/english_words/form3.h"
 #include "screens/main_menu/form4.h"
+#include "screens/picture_words/form6.h"
 
 namespace screens {
 
@@ -14,15 +15,6 @@ namespace {
 template <class Screen> app::Forms::Factory factory()
 {
     return [] { return std::make_unique<Screen>(); };
-}
-
-// An activity not built yet opens as an empty window of its caption and size.
-app::Forms::Factory placeholder(const char* caption, ui::Twips width, ui::Twips height)
-{
-    return [=] {
-        return std::make_unique<ui::Form>(
-            ui::FormProps{.caption = caption, .width = width, .height = height, .minimizeBox = false});
-    };
 }
 
 } // namespace
@@ -35,7 +27,7 @@ void registerAll(app::Forms& forms)
     forms.setFactory(FormId::Form3, factory<Form3>());
     forms.setFactory(FormId::Form4, factory<Form4>());
     forms.setFactory(FormId::Form5, factory<Form5>());
-    forms.setFactory(FormId::Form6, placeholder("صورة وكلمة... سلسلة برامج Marzun", 8940, 6900));
+    forms.setFactory(FormId::Form6, factory<Form6>());
 }
 
 } // namespace screens

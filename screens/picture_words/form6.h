@@ -1,0 +1,211 @@
+#pragma once
+
+#include "assets/clipart.h"
+#include "ui/commandbutton.h"
+#include "ui/form.h"
+#include "ui/frame.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/optionbutton.h"
+#include "ui/textbox.h"
+
+#include <array>
+
+// The picture-and-word game: choose a group and a page of pictures, click a picture, spell its
+// word from the letter tiles and check it with the picture's word button.
+class Form6 : public ui::Form {
+    Q_OBJECT
+    friend class TestPictureWords;
+
+public:
+    Form6();
+
+private:
+    // One picture of the game: the button that checks its word and how many letter boxes it takes.
+    struct PictureWord {
+        ui::Image Form6::*picture;
+        ui::CommandButton Form6::*button;
+        const char16_t* word;
+        int letters;
+        bool emptiesResult; // the click empties the result box too
+    };
+    // A page option shows its four pictures and hides the others of its range.
+    struct Page {
+        ui::OptionButton Form6::*option;
+        int firstPicture;
+        int lastHidden; // animal pages leave the fruit pictures as they are
+    };
+    static const std::array<PictureWord, 20> pictureWords;
+    static const std::array<Page, 5> pages;
+
+    void Form_Load();
+    void Option1_Click();
+    void Option2_Click();
+    void chooseGroup(ui::Frame& shown, ui::Frame& hidden);
+    void pageClick(const Page& page);
+    void pictureClick(const PictureWord& row);
+    void wordButtonClick(const PictureWord& row);
+    void Command21_Click();
+    ui::Image& picture(int number) { return this->*pictureWords[number - 1].picture; }
+    std::array<ui::TextBox*, 7> letterBoxes()
+    {
+        return {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7, &Text8};
+    }
+    QString builtWord();
+
+    using Align = ui::Align;
+    static constexpr ui::Font tahoma{ui::Face::Tahoma, 15.75};
+    static ui::LabelProps letterTile(const QString& caption, ui::Color back)
+    {
+        return {.caption = caption,
+                .alignment = Align::Centre,
+                .back = back,
+                .border = true,
+                .font = {ui::Face::ArabicTransparent, 14.25},
+                .tile = true};
+    }
+    static ui::TextBoxProps letterBox(int tabIndex)
+    {
+        return {.alignment = Align::Centre,
+                .back = 0x00C0FFFF,
+                .fore = 0x000000C0,
+                .font = tahoma,
+                .locked = true,
+                .dropBox = true,
+                .visible = false,
+                .tabIndex = tabIndex};
+    }
+    static ui::ImageProps pictureOf(const ui::Picture& art)
+    {
+        return {.picture = &art, .visible = false, .pointer = &clipart::pointingHand};
+    }
+    static ui::CommandButtonProps wordButton(int tabIndex, const QString& caption = "الصورة هي :")
+    {
+        return {.caption = caption, .rightToLeft = true, .visible = false, .tabIndex = tabIndex};
+    }
+    static constexpr ui::Rect pictureRect(ui::Twips left) { return {left, 4320, 1095, 1335}; }
+    static constexpr ui::Rect wordButtonRect{7080, 3360, 1215, 495};
+    static constexpr ui::Rect pageOptionRect(ui::Twips left) { return {left, 360, 495, 195}; }
+
+    // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
+    ui::Label Label1{*this, {7200, 360, 375, 375}, letterTile("ا", 0x00C0FFFF)};
+    ui::Label Label2{*this, {6720, 360, 375, 375}, letterTile("ب", 0x00C0C0FF)};
+    ui::Label Label3{*this, {6240, 360, 375, 375}, letterTile("ت", 0x00C0FFC0)};
+    ui::Label Label4{*this, {5760, 360, 375, 375}, letterTile("ث", 0x00FFC0C0)};
+    ui::Label Label5{*this, {5280, 360, 375, 375}, letterTile("ج", 0x00C0FFFF)};
+    ui::Label Label6{*this, {4800, 360, 375, 375}, letterTile("ح", 0x00C0C0FF)};
+    ui::Label Label7{*this, {4320, 360, 375, 375}, letterTile("خ", 0x00C0FFC0)};
+    ui::Label Label8{*this, {3840, 360, 375, 375}, letterTile("د", 0x00FFC0C0)};
+    ui::Label Label9{*this, {3360, 360, 375, 375}, letterTile("ذ", 0x00C0FFFF)};
+    ui::Label Label10{*this, {2880, 360, 375, 375}, letterTile("ر", 0x00C0C0FF)};
+    ui::Label Label12{*this, {2400, 360, 375, 375}, letterTile("ز", 0x00C0FFC0)};
+    ui::Label Label13{*this, {1920, 360, 375, 375}, letterTile("س", 0x00FFC0C0)};
+    ui::Label Label14{*this, {1440, 360, 375, 375}, letterTile("ش", 0x00C0FFFF)};
+    ui::Label Label15{*this, {960, 360, 375, 375}, letterTile("ص", 0x00C0C0FF)};
+    ui::Label Label16{*this, {7440, 960, 375, 375}, letterTile("ض", 0x00C0FFFF)};
+    ui::Label Label17{*this, {6960, 960, 375, 375}, letterTile("ط", 0x00C0C0FF)};
+    ui::Label Label18{*this, {6480, 960, 375, 375}, letterTile("ظ", 0x00C0FFC0)};
+    ui::Label Label19{*this, {6000, 960, 375, 375}, letterTile("ع", 0x00FFC0C0)};
+    ui::Label Label20{*this, {5520, 960, 375, 375}, letterTile("غ", 0x00C0FFFF)};
+    ui::Label Label21{*this, {5040, 960, 375, 375}, letterTile("ف", 0x00C0C0FF)};
+    ui::Label Label22{*this, {4560, 960, 375, 375}, letterTile("ق", 0x00C0FFC0)};
+    ui::Label Label23{*this, {4080, 960, 375, 375}, letterTile("ك", 0x00FFC0C0)};
+    ui::Label Label24{*this, {3600, 960, 375, 375}, letterTile("ل", 0x00C0FFFF)};
+    ui::Label Label25{*this, {3120, 960, 375, 375}, letterTile("م", 0x00C0C0FF)};
+    ui::Label Label26{*this, {2640, 960, 375, 375}, letterTile("ن", 0x00C0FFC0)};
+    ui::Label Label27{*this, {2160, 960, 375, 375}, letterTile("ه", 0x00FFC0C0)};
+    ui::Label Label29{*this, {1680, 960, 375, 375}, letterTile("ة", 0x00C0FFFF)};
+    ui::Label Label28{*this, {1200, 960, 375, 375}, letterTile("و", 0x00C0C0FF)};
+    ui::Label Label31{*this, {720, 960, 375, 375}, letterTile("ي\r\n", 0x00C0FFC0)};
+    ui::Label Label32{*this, {5040, 1560, 375, 375}, letterTile("ـي", 0x00FFC0C0)};
+    ui::Label Label33{*this, {4440, 1560, 375, 375}, letterTile("ـئ\r\n", 0x00C0FFC0)};
+    ui::Label Label34{*this, {3840, 1560, 375, 375}, letterTile("ء\r\n", 0x00C0FFC0)};
+    ui::Label Label35{*this, {3240, 1560, 375, 375}, letterTile("ؤ\r\n", 0x00C0FFC0)};
+
+    // Letter boxes, first letter on the right.
+    ui::TextBox Text1{*this, {7680, 2400, 615, 495}, letterBox(9)};
+    ui::TextBox Text2{*this, {6960, 2400, 615, 495}, letterBox(10)};
+    ui::TextBox Text4{*this, {6240, 2400, 615, 495}, letterBox(8)};
+    ui::TextBox Text5{*this, {5520, 2400, 615, 495}, letterBox(7)};
+    ui::TextBox Text6{*this, {4800, 2400, 615, 495}, letterBox(6)};
+    ui::TextBox Text7{*this, {4080, 2400, 615, 495}, letterBox(5)};
+    ui::TextBox Text8{*this, {3360, 2400, 615, 495}, letterBox(4)};
+    ui::TextBox Text3{*this,
+                      {360, 2400, 2055, 495},
+                      {.alignment = Align::Centre,
+                       .back = 0x00C0FFC0,
+                       .fore = 0x00800000,
+                       .font = tahoma,
+                       .locked = true,
+                       .rightToLeft = true,
+                       .tabIndex = 11}};
+    // Read right to left, so the colon that ends a message stands at its end.
+    ui::Label Label11{*this,
+                      {360, 3240, 6495, 855},
+                      {.alignment = Align::Centre, .fore = 0x00C000C0, .font = tahoma, .rightToLeft = true}};
+
+    ui::Frame Frame1{*this, {6720, 4200, 1815, 1575}, {.caption = "اختر المجموعة ", .rightToLeft = true}};
+    ui::OptionButton Option1{
+        Frame1, {240, 480, 1455, 255}, {.caption = "صور حيوانات", .rightToLeft = true, .tabIndex = 1}};
+    ui::OptionButton Option2{
+        Frame1, {240, 1080, 1455, 255}, {.caption = "صور فاكهة", .rightToLeft = true, .tabIndex = 2}};
+    ui::Frame Frame2{
+        *this, {2040, 5880, 2415, 735}, {.caption = "اختر المجموعة ", .rightToLeft = true, .visible = false}};
+    ui::OptionButton Option6{
+        Frame2, pageOptionRect(1320), {.caption = "1", .rightToLeft = true, .tabIndex = 51}};
+    ui::OptionButton Option5{
+        Frame2, pageOptionRect(720), {.caption = "2", .rightToLeft = true, .tabIndex = 50}};
+    ui::OptionButton Option4{
+        Frame2, pageOptionRect(120), {.caption = "3", .rightToLeft = true, .tabIndex = 49}};
+    ui::Frame Frame3{
+        *this, {2520, 5880, 1935, 735}, {.caption = "اختر المجموعة ", .rightToLeft = true, .visible = false}};
+    ui::OptionButton Option7{
+        Frame3, pageOptionRect(840), {.caption = "1", .rightToLeft = true, .tabIndex = 65}};
+    ui::OptionButton Option8{
+        Frame3, pageOptionRect(240), {.caption = "2", .rightToLeft = true, .tabIndex = 66}};
+
+    ui::Image Image1{*this, pictureRect(5160), pictureOf(clipart::dog)};
+    ui::Image Image2{*this, pictureRect(3480), pictureOf(clipart::butterfly)};
+    ui::Image Image3{*this, pictureRect(1920), pictureOf(clipart::bee)};
+    ui::Image Image4{*this, pictureRect(360), pictureOf(clipart::bird)};
+    ui::Image Image5{*this, pictureRect(5040), pictureOf(clipart::cow)};
+    ui::Image Image6{*this, pictureRect(3480), pictureOf(clipart::frog)};
+    ui::Image Image7{*this, pictureRect(1920), pictureOf(clipart::fish)};
+    ui::Image Image8{*this, pictureRect(360), pictureOf(clipart::cat)};
+    ui::Image Image9{*this, pictureRect(5040), pictureOf(clipart::bear)};
+    ui::Image Image10{*this, pictureRect(3480), pictureOf(clipart::ant)};
+    ui::Image Image11{*this, pictureRect(1920), pictureOf(clipart::lion)};
+    ui::Image Image12{*this, pictureRect(360), pictureOf(clipart::rabbit)};
+    ui::Image Image13{*this, pictureRect(5040), pictureOf(clipart::grapes)};
+    ui::Image Image14{*this, {3480, 4320, 1080, 1305}, pictureOf(clipart::banana)};
+    ui::Image Image15{*this, pictureRect(1920), pictureOf(clipart::strawberry)};
+    ui::Image Image16{*this, pictureRect(360), pictureOf(clipart::lemon)};
+    ui::Image Image17{*this, pictureRect(360), pictureOf(clipart::carrots)};
+    ui::Image Image18{*this, pictureRect(1920), pictureOf(clipart::watermelon)};
+    ui::Image Image19{*this, {3480, 4320, 1080, 1305}, pictureOf(clipart::apple)};
+    ui::Image Image20{*this, pictureRect(5040), pictureOf(clipart::oranges)};
+
+    // Word buttons, stacked in one place: only the clicked picture's button shows.
+    ui::CommandButton Command2{*this, wordButtonRect, wordButton(52)};
+    ui::CommandButton Command3{*this, wordButtonRect, wordButton(53)};
+    ui::CommandButton Command4{*this, wordButtonRect, wordButton(54)};
+    ui::CommandButton Command5{*this, wordButtonRect, wordButton(55)};
+    ui::CommandButton Command6{*this, wordButtonRect, wordButton(56)};
+    ui::CommandButton Command7{*this, wordButtonRect, wordButton(57)};
+    ui::CommandButton Command8{*this, wordButtonRect, wordButton(58)};
+    ui::CommandButton Command9{*this, wordButtonRect, wordButton(59)};
+    ui::CommandButton Command10{*this, wordButtonRect, wordButton(60)};
+    ui::CommandButton Command11{*this, wordButtonRect, wordButton(61)};
+    ui::CommandButton Command12{*this, wordButtonRect, wordButton(62)};
+    ui::CommandButton Command13{*this, wordButtonRect, wordButton(63)};
+    ui::CommandButton Command14{*this, wordButtonRect, wordButton(68, "الصورة هي ")};
+    ui::CommandButton Command15{*this, wordButtonRect, wordButton(69)};
+    ui::CommandButton Command16{*this, wordButtonRect, wordButton(70)};
+    ui::CommandButton Command17{*this, wordButtonRect, wordButton(71)};
+    ui::CommandButton Command18{*this, wordButtonRect, wordButton(72)};
+    ui::CommandButton Command19{*this, wordButtonRect, wordButton(73)};
+    ui::CommandButton Command20{*this, wordButtonRect, wordButton(74)};
+    ui::CommandButton Command22{*this, wordButtonRect, wordButton(76)};
+    ui::CommandButton Command21{
+        *this, {7080, 6120, 1215, 495}, {.caption = "عودة", .rightToLeft = true, .tabIndex = 75}};
+};
