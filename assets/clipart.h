@@ -58,11 +58,11 @@ inline const ui::Picture picturesAndWords{
 // Pointer icons, 32 x 32 with their hot spots.
 inline const ui::Pointer handWithPen{{{{"✍️"}}}, {4, 28}};
 inline const ui::Pointer penDrawingCurve{
-    {{{"〰️", {0, 0.55, 0.7, 0.45}}, {"🖊️", {0.2, 0, 0.8, 0.8}}}}, {4, 28}};
+    {{{"〰️", {0, 0.55, 0.7, 0.45}}, {"🖊️", {0.2, 0, 0.8, 0.8}}}}, {9, 21}};
 inline const ui::Pointer pencilDrawingLoop{{{{"➰", {0, 0.5, 0.6, 0.5}}, {"✏️", {0.3, 0, 0.7, 0.7}}}},
                                            {4, 28}};
 inline const ui::Pointer purpleCrayon{{{{"🖍️"}}}, {3, 29}};
-inline const ui::Pointer pointingHand{{{{"☝️"}}}, {12, 1}};
+inline const ui::Pointer pointingHand{{{{"☝️"}}}, {22, 1}};
 
 // Every drawing above, for the checks that each of them shows.
 inline const std::vector<const ui::Picture*> everyPicture{&banana,

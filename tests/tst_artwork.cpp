@@ -45,11 +45,22 @@ private slots:
         QCOMPARE(ui::render(clipart::train, {80, 60}, 1.0).cacheKey(), first.cacheKey());
     }
 
-    void pointersAre32PixelsWithTheirHotSpot()
+    // The hot spot lies on the drawing (the fingertip, the pen's point), not beside it.
+    void pointersAre32PixelsWithTheHotSpotOnTheirPoint()
     {
-        const QCursor cursor = ui::toCursor(clipart::pointingHand);
-        QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), ui::pointerSize);
-        QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
+        for (const ui::Pointer* pointer :
+             {&clipart::pointingHand, &clipart::handWithPen, &clipart::penDrawingCurve,
+              &clipart::pencilDrawingLoop, &clipart::purpleCrayon}) {
+            const QCursor cursor = ui::toCursor(*pointer);
+            QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), ui::pointerSize);
+            QCOMPARE(cursor.hotSpot(), pointer->hotSpot);
+            const QImage image = ui::render(pointer->picture, ui::pointerSize, 1.0).toImage();
+            bool drawnNearby = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    drawnNearby = drawnNearby || qAlpha(image.pixel(pointer->hotSpot + QPoint(dx, dy))) > 100;
+            QVERIFY2(drawnNearby, qPrintable(describe(pointer->picture)));
+        }
     }
 };
 
