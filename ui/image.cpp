@@ -1,5 +1,7 @@
 #include "ui/image.h"
 
+#include "ui/border.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,13 +28,9 @@ void Image::setBorderStyle(int style)
 void Image::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect area = border_ ? rect().adjusted(1, 1, -1, -1) : rect();
+    const QRect area = border_ ? drawBorder(painter, rect(), palette().color(QPalette::WindowText)) : rect();
     if (picture_)
         paint(painter, area, *picture_);
-    if (border_) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
 }
 
 void Image::mousePressEvent(QMouseEvent* event)
