@@ -2,15 +2,29 @@
 
 #include "ui/border.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
 
+namespace {
+
+// A screen reader announces a picture as a graphic and reads the word it shows.
+QAccessibleInterface* accessibleImage(const QString&, QObject* object)
+{
+    auto* image = qobject_cast<Image*>(object);
+    return image ? new QAccessibleWidget(image, QAccessible::Graphic) : nullptr;
+}
+
+} // namespace
+
 Image::Image(const Container& container, const Rect& rect, const ImageProps& props)
     : picture_(props.picture)
     , border_(props.border)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleImage), true);
+    Q_UNUSED(accessible);
     place(*this, container, rect, false, props.visible);
     if (props.pointer)
         setCursor(toCursor(*props.pointer));
