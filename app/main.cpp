@@ -1,14 +1,25 @@
 #include "app/forms.h"
 #include "assets/clipart.h"
 #include "screens/screens.h"
+#include "ui/geometry.h"
 
 #include <QApplication>
+#include <QScreen>
+
+namespace {
+
+// The largest window of the program: the client area of the picture-and-word screen.
+constexpr QSize largestClient{ui::pixels(8940, 1.0), ui::pixels(6900, 1.0)};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marzun"));
+    QApplication::setDesktopFileName(QStringLiteral("example.marzun.Marzun"));
     QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook));
+    ui::setZoom(ui::zoomToFit(QApplication::primaryScreen()->availableSize(), largestClient));
 
     app::Forms& forms = app::forms();
     screens::registerAll(forms);

@@ -2,7 +2,7 @@
 # Installs, from Debian's packages, whatever the build, the tests and the program lack.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev
+packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev desktop-file-utils appstream
           fonts-noto-ui-core fonts-noto-color-emoji fonts-dejavu-core)
 packages+=("$@")
 

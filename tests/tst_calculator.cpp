@@ -1,7 +1,9 @@
 #include "screens/calculator/form1.h"
+#include "tests/support/announcements.h"
 #include "tests/support/input.h"
 #include "ui/faultnotice.h"
 
+#include <QAccessible>
 #include <QTest>
 
 using app::FormId;
@@ -92,6 +94,28 @@ private slots:
         QCOMPARE(shown(), QStringList({result, sign, "=", "الناتج هو   :   " + result}));
         QCOMPARE(screen().Text1.text(), QString::number(first));
         QCOMPARE(screen().Text2.text(), QString::number(second));
+    }
+
+    // A child who cannot see the screen hears the tiles, the boxes, the buttons and the result.
+    void theSumIsReadAloud()
+    {
+        const Announcements announcements;
+        input::drag(digit(7), screen().Text1);
+        input::drag(digit(2), screen().Text2);
+        input::click(screen().Command1);
+        QVERIFY(announcements.changed(screen().Label11));
+        QVERIFY(announcements.changed(screen().Text3));
+        const auto spoken = [](QWidget& control) { return QAccessible::queryAccessibleInterface(&control); };
+        const std::tuple<QWidget*, QAccessible::Role, QString> expected[] = {
+            {&digit(7), QAccessible::StaticText, "7"},
+            {&screen().Text1, QAccessible::EditableText, "7"},
+            {&screen().Command1, QAccessible::Button, " ( + )   اجمع"},
+            {&screen().Text3, QAccessible::EditableText, "9"},
+            {&screen().Label11, QAccessible::StaticText, "الناتج هو   :   9"}};
+        for (const auto& [control, role, name] : expected) {
+            QCOMPARE(spoken(*control)->role(), role);
+            QCOMPARE(spoken(*control)->text(QAccessible::Name), name);
+        }
     }
 
     void anotherOperationRecomputesFromTheBoxes()

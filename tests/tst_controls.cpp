@@ -1,3 +1,4 @@
+#include "tests/support/announcements.h"
 #include "tests/support/fixture.h"
 #include "tests/support/input.h"
 #include "ui/collation.h"
@@ -17,6 +18,18 @@ class ControlsTest : public QObject {
     std::unique_ptr<FixtureForm> form;
 
     QPoint onClient(QWidget& widget, QPoint at) { return widget.mapTo(form->client(), at); }
+
+    // The fixture's control of that name; null for any other name.
+    QWidget* controlNamed(const QString& name)
+    {
+        const std::map<QString, QWidget*> controls = {
+            {"Result", &form->Result},   {"Tile3", &form->Tile3},     {"Tile7", &form->Tile7},
+            {"Plain", &form->Plain},     {"Hint", &form->Hint},       {"Button", &form->Button},
+            {"List", &form->List},       {"Frame1", &form->Frame1},   {"OptionA", &form->OptionA},
+            {"Picture", &form->Picture}, {"Hotspot", &form->Hotspot}, {"Box", &form->Box}};
+        const auto found = controls.find(name);
+        return found != controls.end() ? found->second : nullptr;
+    }
 
     // A point of the client area that no control covers.
     static constexpr QPoint freePoint{397, 227};
@@ -63,14 +76,8 @@ private slots:
     void dropsOnAnythingButADropBoxChangeNothing()
     {
         QFETCH(QString, target);
-        const std::map<QString, QWidget*> targets = {
-            {"Result", &form->Result},  {"Tile3", &form->Tile3},   {"Tile7", &form->Tile7},
-            {"Plain", &form->Plain},    {"Hint", &form->Hint},     {"Button", &form->Button},
-            {"List", &form->List},      {"Frame1", &form->Frame1}, {"OptionA", &form->OptionA},
-            {"Picture", &form->Picture}};
-        const auto found = targets.find(target);
-        if (found != targets.end())
-            input::drag(form->Tile7, *found->second);
+        if (QWidget* control = controlNamed(target))
+            input::drag(form->Tile7, *control);
         else
             input::dragTo(form->Tile7, freePoint);
         for (ui::TextBox* box : {&form->Box, &form->Locked, &form->Result, &form->Hidden})
@@ -321,16 +328,39 @@ private slots:
         QVERIFY(red);
     }
 
-    void everyControlHasASpokenName()
+    // A screen reader reads each control as what it is and says what it holds.
+    void everyControlReadsAsWhatItIs_data()
     {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("tile") << "Tile7" << QAccessible::StaticText << "7";
+        QTest::newRow("hotspot") << "Hotspot" << QAccessible::StaticText << "hotspot";
+        QTest::newRow("drop box") << "Box" << QAccessible::EditableText << "7";
+        QTest::newRow("button") << "Button" << QAccessible::Button << "زر";
+        QTest::newRow("picture") << "Picture" << QAccessible::Graphic << "apple";
+        QTest::newRow("option") << "OptionA" << QAccessible::RadioButton << "A";
+    }
+
+    void everyControlReadsAsWhatItIs()
+    {
+        QFETCH(QString, control);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, name);
         input::drag(form->Tile7, form->Box);
-        const std::pair<QWidget*, QString> expected[] = {{&form->Tile7, "7"},
-                                                         {&form->Box, "7"},
-                                                         {&form->Button, "زر"},
-                                                         {&form->Hotspot, "hotspot"},
-                                                         {&form->Picture, "apple"}};
-        for (const auto& [widget, name] : expected)
-            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(controlNamed(control));
+        QCOMPARE(spoken->role(), role);
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+    }
+
+    void changesOfWhatIsShownAreAnnounced()
+    {
+        const Announcements announcements;
+        input::hover(form->Hotspot);
+        input::drag(form->Tile3, form->Box);
+        QVERIFY(announcements.changed(form->Hint));
+        QVERIFY(announcements.changed(form->Box));
+        QVERIFY(!announcements.changed(form->Tile3));
     }
 };
 

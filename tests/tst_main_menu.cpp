@@ -1,5 +1,6 @@
 #include "screens/calculator/form1.h"
 #include "screens/main_menu/form4.h"
+#include "tests/support/announcements.h"
 #include "tests/support/input.h"
 
 #include <QAccessible>
@@ -93,6 +94,16 @@ private slots:
         QVERIFY(program::visibleForm() == app::forms().instance(FormId(target)));
         QVERIFY(menu().isHidden());
         QCOMPARE(menu().Label5.caption(), hint); // a click does not empty the hint
+    }
+
+    void theHintUnderThePointerIsAnnounced()
+    {
+        const Announcements announcements;
+        input::hover(menu().Label7);
+        QVERIFY(announcements.changed(menu().Label5));
+        QAccessibleInterface* hint = QAccessible::queryAccessibleInterface(&menu().Label5);
+        QCOMPARE(hint->role(), QAccessible::StaticText);
+        QCOMPARE(hint->text(QAccessible::Name), QString("اتصل بنا "));
     }
 
     void theCalculatorComesBackEmpty()

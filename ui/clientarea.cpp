@@ -1,5 +1,7 @@
 #include "ui/clientarea.h"
 
+#include "ui/zoom.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -20,12 +22,14 @@ void ClientArea::paintEvent(QPaintEvent*)
         return;
     const qreal ratio = devicePixelRatioF();
     if (artwork_.isNull() || artwork_.devicePixelRatio() != ratio) {
+        // Drawn afresh at the zoomed size rather than stretched, so it stays sharp.
         QSvgRenderer renderer(picture_);
-        artwork_ = QPixmap(renderer.defaultSize() * ratio);
+        const QSizeF size = QSizeF(renderer.defaultSize()) * zoom();
+        artwork_ = QPixmap((size * ratio).toSize());
         artwork_.setDevicePixelRatio(ratio);
         artwork_.fill(Qt::transparent);
         QPainter painter(&artwork_);
-        renderer.render(&painter, QRectF(QPointF(), renderer.defaultSize()));
+        renderer.render(&painter, QRectF(QPointF(), size));
     }
     QPainter(this).drawPixmap(0, 0, artwork_);
 }

@@ -1,6 +1,7 @@
 #include "ui/faultnotice.h"
 
 #include "ui/font.h"
+#include "ui/zoom.h"
 
 #include <QMouseEvent>
 
@@ -15,8 +16,11 @@ FaultNotice::FaultNotice(QWidget* area)
     setWordWrap(true);
     setLayoutDirection(Qt::RightToLeft);
     setAttribute(Qt::WA_NoMousePropagation);
-    setStyleSheet(QStringLiteral("QLabel { background: #fff8c4; color: #7a2e00; border: 3px solid #f0a020;"
-                                 " border-radius: 12px; padding: 8px; }"));
+    setStyleSheet(QStringLiteral("QLabel { background: #fff8c4; color: #7a2e00; border: %1px solid #f0a020;"
+                                 " border-radius: %2px; padding: %3px; }")
+                      .arg(scaled(3))
+                      .arg(scaled(12))
+                      .arg(scaled(8)));
     setAccessibleName(tr("Message"));
     timer_.setSingleShot(true);
     timer_.setInterval(lifetimeMs);
@@ -29,7 +33,8 @@ void FaultNotice::present(const QString& message)
     setText(message);
     setAccessibleDescription(message);
     const QSize area = parentWidget()->size();
-    const QSize size(qMin(area.width() - 16, 320), qMin(area.height() - 16, 90));
+    const int margin = scaled(16);
+    const QSize size(qMin(area.width() - margin, scaled(320)), qMin(area.height() - margin, scaled(90)));
     setGeometry(QRect(QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size));
     raise();
     show();

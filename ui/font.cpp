@@ -1,5 +1,7 @@
 #include "ui/font.h"
 
+#include "ui/zoom.h"
+
 #include <QStringList>
 
 namespace ui {
@@ -35,7 +37,7 @@ QFont toQFont(const Font& font)
         return QFont();
     QFont result;
     result.setFamilies(families(font.face));
-    result.setPixelSize(static_cast<int>(font.points * pixelsPerPoint + 0.5));
+    result.setPixelSize(static_cast<int>(font.points * pixelsPerPoint * zoom() + 0.5));
     result.setBold(true);
     return result;
 }

@@ -24,7 +24,7 @@ struct FormProps {
     Twips height = 0;
     bool minimizeBox = true;
     const Picture* icon = nullptr;
-    QString picture{}; // background artwork (SVG resource), drawn unscaled at the top-left corner
+    QString picture{}; // background artwork (SVG resource), drawn at the top-left corner, zoomed alike
 };
 
 // A fixed-size, right-to-left window. Its controls live in the client area and are declared by

@@ -1,17 +1,26 @@
 #pragma once
 
+#include "ui/zoom.h"
+
 #include <QRect>
 
 namespace ui {
 
 // Control tables give positions and sizes in twips: 1440 an inch, 15 a pixel at 96 dots per inch.
-// Qt scales device-independent pixels further for the screen, so nothing above ui/ sees pixels.
+// The program's zoom enlarges them, and Qt scales device-independent pixels further for the screen,
+// so nothing above ui/ sees pixels.
 using Twips = int;
 inline constexpr double twipsPerPixel = 15.0;
 
-constexpr int pixels(Twips twips)
+// Rounded once, from twips, so that neighbouring controls keep their exact distances.
+constexpr int pixels(Twips twips, double zoom)
 {
-    return static_cast<int>(twips / twipsPerPixel + 0.5);
+    return static_cast<int>(twips * zoom / twipsPerPixel + 0.5);
+}
+
+inline int pixels(Twips twips)
+{
+    return pixels(twips, zoom());
 }
 
 // Left and Top are measured from the container's top-left corner, also on right-to-left forms.

@@ -1,14 +1,30 @@
 #include "ui/image.h"
 
+#include "ui/border.h"
+
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
 
+namespace {
+
+// A screen reader announces a picture as a graphic and reads the word it shows.
+QAccessibleInterface* accessibleImage(const QString&, QObject* object)
+{
+    auto* image = qobject_cast<Image*>(object);
+    return image ? new QAccessibleWidget(image, QAccessible::Graphic) : nullptr;
+}
+
+} // namespace
+
 Image::Image(const Container& container, const Rect& rect, const ImageProps& props)
     : picture_(props.picture)
     , border_(props.border)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleImage), true);
+    Q_UNUSED(accessible);
     place(*this, container, rect, false, props.visible);
     if (props.pointer)
         setCursor(toCursor(*props.pointer));
@@ -26,13 +42,9 @@ void Image::setBorderStyle(int style)
 void Image::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect area = border_ ? rect().adjusted(1, 1, -1, -1) : rect();
+    const QRect area = border_ ? drawBorder(painter, rect(), palette().color(QPalette::WindowText)) : rect();
     if (picture_)
         paint(painter, area, *picture_);
-    if (border_) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
 }
 
 void Image::mousePressEvent(QMouseEvent* event)

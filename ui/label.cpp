@@ -1,5 +1,6 @@
 #include "ui/label.h"
 
+#include "ui/border.h"
 #include "ui/form.h"
 #include "ui/tiledrag.h"
 
@@ -63,11 +64,8 @@ void Label::paintEvent(QPaintEvent*)
     QRect area = rect();
     if (!transparent_)
         painter.fillRect(area, resolve(back_, palette()));
-    if (border_) {
-        painter.setPen(resolve(SystemColor::WindowText, palette()));
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
-        area.adjust(1, 1, -1, -1);
-    }
+    if (border_)
+        area = drawBorder(painter, area, resolve(SystemColor::WindowText, palette()));
     painter.setPen(resolve(fore_, palette()));
     // A caption that begins in Arabic reads right to left even on a left-to-right label, whose
     // alignment stays as declared.

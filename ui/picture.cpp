@@ -1,5 +1,7 @@
 #include "ui/picture.h"
 
+#include "ui/zoom.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -126,7 +128,9 @@ QIcon toIcon(const Picture& picture)
 QCursor toCursor(const Pointer& pointer)
 {
     const qreal ratio = qGuiApp->devicePixelRatio();
-    return QCursor(render(pointer.picture, pointerSize, ratio), pointer.hotSpot.x(), pointer.hotSpot.y());
+    const QSize size(scaled(pointerSize.width()), scaled(pointerSize.height()));
+    return QCursor(render(pointer.picture, size, ratio), scaled(pointer.hotSpot.x()),
+                   scaled(pointer.hotSpot.y()));
 }
 
 QList<char32_t> missingGlyphs(const Picture& picture)

@@ -26,7 +26,7 @@ struct Picture {
     QString artwork{};
 };
 
-// A pointer icon of 32 x 32 device-independent pixels with its hot spot.
+// A pointer icon of 32 x 32 device-independent pixels at zoom 1, with its hot spot.
 struct Pointer {
     Picture picture;
     QPoint hotSpot;

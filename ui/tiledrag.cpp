@@ -2,6 +2,7 @@
 
 #include "ui/label.h"
 #include "ui/textbox.h"
+#include "ui/zoom.h"
 
 #include <QPainter>
 
@@ -22,8 +23,9 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setPen(QPen(QColor(40, 40, 40), 2, Qt::DashLine));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        const int line = scaled(2);
+        painter.setPen(QPen(QColor(40, 40, 40), line, Qt::DashLine));
+        painter.drawRect(rect().adjusted(line / 2, line / 2, -line / 2, -line / 2));
     }
 };
 
