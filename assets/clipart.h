@@ -62,7 +62,7 @@ inline const ui::Pointer penDrawingCurve{
 inline const ui::Pointer pencilDrawingLoop{{{{"➰", {0, 0.5, 0.6, 0.5}}, {"✏️", {0.3, 0, 0.7, 0.7}}}},
                                            {4, 28}};
 inline const ui::Pointer purpleCrayon{{{{"🖍️"}}}, {3, 29}};
-inline const ui::Pointer pointingHand{{{{"☝️"}}}, {22, 1}};
+inline const ui::Pointer pointingHand{{{{"👆"}}}, {12, 1}};
 
 // Every drawing above, for the checks that each of them shows.
 inline const std::vector<const ui::Picture*> everyPicture{&banana,
