@@ -6,6 +6,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QTextLayout>
 
 namespace ui {
 
@@ -14,10 +16,43 @@ namespace {
 // A caption's line breaks are CR LF; a break that ends the caption adds no visible line.
 QString displayed(QString caption)
 {
-    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    while (caption.endsWith(u'\n'))
-        caption.chop(1);
+    while (caption.endsWith(QStringLiteral("\r\n")))
+        caption.chop(2);
+    caption.replace(QStringLiteral("\r\n"), QChar(QChar::LineSeparator));
     return caption;
+}
+
+// Wraps the caption at word boundaries inside the area and clips it at the bottom edge. The faces
+// that stand in for the declared ones are taller, so where the lines would not fit, their pitch
+// closes up a little (never below 85%) so that the last line's dots below the letters stay in.
+void drawCaption(QPainter& painter, const QRectF& area, const QString& caption, Qt::Alignment horizontal,
+                 bool centred)
+{
+    QTextOption option(QStyle::visualAlignment(painter.layoutDirection(), horizontal));
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(painter.layoutDirection());
+    QTextLayout layout(caption, painter.font(), painter.device());
+    layout.setTextOption(option);
+    QList<QTextLine> lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        lines.append(line);
+    }
+    layout.endLayout();
+    if (lines.isEmpty())
+        return;
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const qsizetype gaps = lines.size() - 1;
+    qreal pitch = metrics.lineSpacing();
+    if (gaps > 0 && gaps * pitch + metrics.height() > area.height())
+        pitch = qMax(0.85 * pitch, (area.height() - metrics.height()) / gaps);
+    const qreal height = gaps * pitch + metrics.height();
+    const qreal top = centred ? (area.height() - height) / 2 : 0;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        lines[i].setPosition({0, top + i * pitch});
+    painter.setClipRect(area);
+    layout.draw(&painter, area.topLeft());
 }
 
 } // namespace
@@ -71,10 +106,11 @@ void Label::paintEvent(QPaintEvent*)
     // alignment stays as declared.
     const bool leftToRight = layoutDirection() == Qt::LeftToRight;
     painter.setLayoutDirection(leftToRight && !text().isRightToLeft() ? Qt::LeftToRight : Qt::RightToLeft);
-    Qt::Alignment alignment = toQt(alignment_) | (tile_ ? Qt::AlignVCenter : Qt::AlignTop);
+    Qt::Alignment alignment = toQt(alignment_);
     if (leftToRight)
         alignment |= Qt::AlignAbsolute;
-    painter.drawText(area, int(alignment) | Qt::TextWordWrap, displayed(text()));
+    painter.setFont(font());
+    drawCaption(painter, area, displayed(text()), alignment, tile_);
 }
 
 void Label::mousePressEvent(QMouseEvent* event)
