@@ -41,19 +41,21 @@ for name in marzun bare; do
     echo "$name: $(grep '^totals:' "$profiles/$name" | cut -d' ' -f2) instructions"
 done
 echo "pictures drawn at start:"
-callgrind_annotate --inclusive=yes "$profiles/marzun" 2>/dev/null | grep -E 'ui::(render|toIcon|toCursor)\(' |
-    sed -E 's/^ *([0-9,]+).*(ui::[A-Za-z]+).*/  \2: \1 instructions/'
+callgrind_annotate --inclusive=yes "$profiles/marzun" 2>/dev/null | grep -E '\?\?\?:ui::(render|toIcon|toCursor)\(' |
+    sed -E 's/^ *([0-9,]+).*\?\?\?:(ui::[A-Za-z]+)\(.*/  \2: \1 instructions/'
 rm -r "$profiles"
 
 echo "== Memory after every screen opened and every picture shown"
-"$build/bench/tour"
+"$build/bench/tour" 2>/dev/null
 
 echo "== First opening of each screen in a fresh program (ms, medians of $runs)"
+median() { sort -g | sed -n "$(((runs + 1) / 2))p"; }
 printf '%-8s %10s %10s %7s\n' screen screen bare ratio
 for screen in Form1 Form2 Form3 Form4 Form5 Form6; do
-    for ((run = 0; run < runs; ++run)); do "$build/bench/tour" --first "$screen" 2>/dev/null; done |
-        sort -k2 -g | awk -v n="$runs" '{ s[NR] = $2; b[NR] = $3 }
-            END { asort(b); m = int((n + 1) / 2); printf "%-8s %10.2f %10.2f %7.2f\n", $1, s[m], b[m], s[m] / b[m] }'
+    times=$(for ((run = 0; run < runs; ++run)); do "$build/bench/tour" --first "$screen" 2>/dev/null; done)
+    opening=$(cut -d' ' -f2 <<<"$times" | median)
+    bare_opening=$(cut -d' ' -f3 <<<"$times" | median)
+    awk -v s="$screen" -v a="$opening" -v b="$bare_opening" 'BEGIN { printf "%-8s %10.2f %10.2f %7.2f\n", s, a, b, a / b }'
 done
 
 echo "== In-process benchmarks"
