@@ -1,0 +1,132 @@
+// Starts as the program starts and reports what the start has paid for, then opens every screen
+// and shows every picture and reports the peak resident memory after all of it.
+// With --first FormN it times instead the first opening of that one screen in a fresh program,
+// next to a bare window of the same size.
+#include "assets/clipart.h"
+#include "bench/proc.h"
+#include "bench/screen_table.h"
+#include "screens/screens.h"
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+void startAsTheProgram()
+{
+    QApplication::setApplicationName(QStringLiteral("marzun"));
+    QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook));
+    screens::registerAll(app::forms());
+}
+
+void waitUntilShown(QWidget& window)
+{
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("%s was not exposed", qPrintable(window.windowTitle()));
+    QCoreApplication::processEvents();
+}
+
+double millisecondsToOpen(app::FormId id)
+{
+    QElapsedTimer timer;
+    timer.start();
+    app::forms().show(id);
+    app::forms().instance(id)->grab();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double millisecondsToOpenBare(QSize size)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QWidget bare;
+    bare.setWindowTitle(QStringLiteral("bare"));
+    bare.setLayoutDirection(Qt::RightToLeft);
+    bare.setFixedSize(size);
+    bare.show();
+    bare.grab();
+    const double elapsed = timer.nsecsElapsed() / 1e6;
+    waitUntilShown(bare);
+    return elapsed;
+}
+
+void report(const char* moment)
+{
+    std::printf("%s: peak resident %.1f MiB; fonts mapped:", moment,
+                proc::peakResidentKiB(getpid()) / 1024.0);
+    for (const std::string& font : proc::mappedFonts(getpid()))
+        std::printf(" %s", font.c_str());
+    std::printf("\n");
+}
+
+void reportStart()
+{
+    std::printf("at start: screens created:");
+    for (const ScreenEntry& screen : everyScreen) {
+        if (app::forms().instance(screen.id))
+            std::printf(" %s", screen.name.data());
+    }
+    std::printf("; top-level widgets: %lld\n",
+                static_cast<long long>(QApplication::topLevelWidgets().size()));
+    report("at start");
+}
+
+int tour()
+{
+    startAsTheProgram();
+    app::forms().show(app::FormId::Form1);
+    waitUntilShown(*app::forms().instance(app::FormId::Form1));
+    reportStart();
+    // As a child goes from screen to screen: the next one shown, then the last one hidden.
+    app::FormId last = app::FormId::Form1;
+    for (const ScreenEntry& screen : everyScreen) {
+        app::forms().show(screen.id);
+        if (screen.id != last)
+            app::forms().hide(last);
+        waitUntilShown(*app::forms().instance(screen.id));
+        last = screen.id;
+    }
+    // The pictures a game shows one after the other, at the size of a picture on its screen.
+    for (const ui::Picture* picture : clipart::everyPicture)
+        ui::render(*picture, {96, 96}, 1.0);
+    report("after every screen and picture");
+    app::forms().reset();
+    return 0;
+}
+
+int firstOpening(std::string_view name)
+{
+    const auto* screen = std::find_if(everyScreen.begin(), everyScreen.end(),
+                                      [&](const ScreenEntry& entry) { return entry.name == name; });
+    if (screen == everyScreen.end())
+        return 2;
+    startAsTheProgram();
+    if (screen->id != app::FormId::Form1) {
+        app::forms().show(app::FormId::Form1);
+        waitUntilShown(*app::forms().instance(app::FormId::Form1));
+    }
+    const double opening = millisecondsToOpen(screen->id);
+    ui::Form& form = *app::forms().instance(screen->id);
+    waitUntilShown(form);
+    const double bare = millisecondsToOpenBare(form.size());
+    std::printf("%s %.3f %.3f\n", screen->name.data(), opening, bare);
+    app::forms().reset();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc == 3 && std::string_view(argv[1]) == "--first")
+        return firstOpening(argv[2]);
+    return tour();
+}
