@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -18,12 +19,13 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marzun"));
     QApplication::setDesktopFileName(QStringLiteral("example.marzun.Marzun"));
-    QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook));
     ui::setZoom(ui::zoomToFit(QApplication::primaryScreen()->availableSize(), largestClient));
 
     app::Forms& forms = app::forms();
     screens::registerAll(forms);
     forms.show(app::FormId::Form1);
+    // The application's icon is the calculator's, drawn after its window is up.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook)); });
     const int status = QApplication::exec();
     forms.reset();
     return status;

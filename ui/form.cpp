@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,11 +41,10 @@ Form::Form(const FormProps& props)
     : QWidget(nullptr, frameFlags(props.minimizeBox))
     , client_(new ClientArea(this, props.picture))
     , tileDrag_(std::make_unique<TileDrag>(client_))
+    , icon_(props.icon)
 {
     setWindowTitle(props.caption);
     setLayoutDirection(Qt::RightToLeft);
-    if (props.icon)
-        setWindowIcon(toIcon(*props.icon));
     client_->setFixedSize(pixels(props.width), pixels(props.height));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -107,6 +107,9 @@ void Form::showEvent(QShowEvent* event)
     if (std::exchange(shownBefore_, true))
         return;
     settleTabOrder();
+    // The icon is drawn once the window is up, so that the window does not wait for it.
+    if (icon_)
+        QTimer::singleShot(0, this, [this] { setWindowIcon(toIcon(*icon_)); });
 }
 
 void Form::settleTabOrder()

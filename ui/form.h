@@ -68,6 +68,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     std::unique_ptr<TileDrag> tileDrag_;
     FaultNotice* notice_ = nullptr;
+    const Picture* icon_;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     QPointer<QWidget> focusWhenHidden_;
     bool shownBefore_ = false;
