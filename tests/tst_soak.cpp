@@ -1,6 +1,7 @@
 // A long run of a child's random input over the whole program, checking after every event what
 // must always hold. MARZUN_SOAK_SEED and MARZUN_SOAK_EVENTS choose another run, e.g.
-//   MARZUN_SOAK_SEED=7 MARZUN_SOAK_EVENTS=1000000 QT_QPA_PLATFORM=offscreen build/test/tests/tst_soak
+//   MARZUN_SOAK_SEED=7 MARZUN_SOAK_EVENTS=1000000 QTEST_FUNCTION_TIMEOUT=3600000 \
+//       QT_QPA_PLATFORM=offscreen build/test/tests/tst_soak
 #include "tests/support/input.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"
@@ -11,6 +12,7 @@
 #include "ui/optionbutton.h"
 #include "ui/textbox.h"
 
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRandomGenerator>
@@ -106,7 +108,7 @@ class SoakTest : public QObject {
         static const QStringList pieces = {"7",   "٣",   "۹",  "-",  "+", ".",          " ",  "12",
                                            "abc", "كلب", "ـي", "\t", "0", "9999999999", "1e9"};
         QString text;
-        const int length = below(100) == 0 ? 2000 + below(30000) : 1 + below(6);
+        const int length = below(100) == 0 ? 2000 + below(100000) : 1 + below(6);
         while (text.size() < length)
             text += pieces.at(below(pieces.size()));
         return text;
@@ -217,8 +219,15 @@ void SoakTest::act()
         if (!focused || focused->window() != form)
             return;
         const QString text = randomText();
-        note(QString("type %1 characters").arg(text.size()));
-        input::type(*focused, text);
+        if (text.size() > 100) {
+            // Nobody types that much: a long text arrives by pasting.
+            note(QString("paste %1 characters").arg(text.size()));
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(focused, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            note(QString("type %1 characters").arg(text.size()));
+            input::type(*focused, text);
+        }
     } else if (kind < 96) {
         ui::ListBox* list = pick<ui::ListBox>();
         if (!list || list->count() == 0)
