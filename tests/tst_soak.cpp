@@ -1,7 +1,8 @@
 // A long run of a child's random input over the whole program, checking after every event what
 // must always hold. MARZUN_SOAK_SEED and MARZUN_SOAK_EVENTS choose another run, e.g.
-//   MARZUN_SOAK_SEED=7 MARZUN_SOAK_EVENTS=1000000 QTEST_FUNCTION_TIMEOUT=3600000 \
-//       QT_QPA_PLATFORM=offscreen build/test/tests/tst_soak
+//   MARZUN_SOAK_SEED=7 MARZUN_SOAK_EVENTS=1000000 QTEST_FUNCTION_TIMEOUT=3600000
+//   QT_QPA_PLATFORM=offscreen build/test/tests/tst_soak
+// (all on one line; the timeout lifts Qt Test's five-minute limit on a test function).
 #include "tests/support/input.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"

@@ -35,28 +35,6 @@ Form2::Form2()
     connect(&Command2, &ui::CommandButton::Click, this, &Form2::Command2_Click);
 }
 
-ui::LabelProps Form2::tile(const QString& caption, ui::Color back)
-{
-    return {.caption = caption,
-            .alignment = Align::Centre,
-            .back = back,
-            .border = true,
-            .font = {ui::Face::ArabicTransparent, 14.25},
-            .tile = true};
-}
-
-ui::TextBoxProps Form2::letterBox(int tabIndex, bool visible)
-{
-    return {.alignment = Align::Centre,
-            .back = 0x00C0FFFF,
-            .fore = 0x000000C0,
-            .font = {ui::Face::Tahoma, 15.75},
-            .locked = true,
-            .dropBox = true,
-            .visible = visible,
-            .tabIndex = tabIndex};
-}
-
 ui::ImageProps Form2::picture(const ui::Picture& drawing, const QString& word)
 {
     return {.picture = &drawing, .visible = false, .accessibleName = word};

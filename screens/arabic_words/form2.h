@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/clipart.h"
+#include "screens/letters.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -49,52 +50,50 @@ private:
     std::array<ui::Image*, 19> pictures();
 
     using Align = ui::Align;
-    static ui::LabelProps tile(const QString& caption, ui::Color back);
-    static ui::TextBoxProps letterBox(int tabIndex, bool visible);
     static ui::ImageProps picture(const ui::Picture& drawing, const QString& word);
 
     // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
-    ui::Label Label1{*this, {7080, 960, 375, 375}, tile("ا", 0x00C0FFFF)};
-    ui::Label Label2{*this, {6600, 960, 375, 375}, tile("ب", 0x00C0C0FF)};
-    ui::Label Label3{*this, {6120, 960, 375, 375}, tile("ت", 0x00C0FFC0)};
-    ui::Label Label4{*this, {5640, 960, 375, 375}, tile("ث", 0x00FFC0C0)};
-    ui::Label Label5{*this, {5160, 960, 375, 375}, tile("ج", 0x00C0FFFF)};
-    ui::Label Label6{*this, {4680, 960, 375, 375}, tile("ح", 0x00C0C0FF)};
-    ui::Label Label7{*this, {4200, 960, 375, 375}, tile("خ", 0x00C0FFC0)};
-    ui::Label Label8{*this, {3720, 960, 375, 375}, tile("د", 0x00FFC0C0)};
-    ui::Label Label9{*this, {3240, 960, 375, 375}, tile("ذ", 0x00C0FFFF)};
-    ui::Label Label10{*this, {2760, 960, 375, 375}, tile("ر", 0x00C0C0FF)};
-    ui::Label Label12{*this, {2280, 960, 375, 375}, tile("ز", 0x00C0FFC0)};
-    ui::Label Label13{*this, {1800, 960, 375, 375}, tile("س", 0x00FFC0C0)};
-    ui::Label Label14{*this, {1320, 960, 375, 375}, tile("ش", 0x00C0FFFF)};
-    ui::Label Label15{*this, {840, 960, 375, 375}, tile("ص", 0x00C0C0FF)};
-    ui::Label Label16{*this, {7320, 1560, 375, 375}, tile("ض", 0x00C0FFFF)};
-    ui::Label Label17{*this, {6840, 1560, 375, 375}, tile("ط", 0x00C0C0FF)};
-    ui::Label Label18{*this, {6360, 1560, 375, 375}, tile("ظ", 0x00C0FFC0)};
-    ui::Label Label19{*this, {5880, 1560, 375, 375}, tile("ع", 0x00FFC0C0)};
-    ui::Label Label20{*this, {5400, 1560, 375, 375}, tile("غ", 0x00C0FFFF)};
-    ui::Label Label21{*this, {4920, 1560, 375, 375}, tile("ف", 0x00C0C0FF)};
-    ui::Label Label22{*this, {4440, 1560, 375, 375}, tile("ق", 0x00C0FFC0)};
-    ui::Label Label23{*this, {3960, 1560, 375, 375}, tile("ك", 0x00FFC0C0)};
-    ui::Label Label24{*this, {3480, 1560, 375, 375}, tile("ل", 0x00C0FFFF)};
-    ui::Label Label25{*this, {3000, 1560, 375, 375}, tile("م", 0x00C0C0FF)};
-    ui::Label Label26{*this, {2520, 1560, 375, 375}, tile("ن", 0x00C0FFC0)};
-    ui::Label Label27{*this, {2040, 1560, 375, 375}, tile("ه", 0x00FFC0C0)};
-    ui::Label Label29{*this, {1560, 1560, 375, 375}, tile("ة", 0x00C0FFFF)};
-    ui::Label Label28{*this, {1080, 1560, 375, 375}, tile("و", 0x00C0C0FF)};
-    ui::Label Label31{*this, {600, 1560, 375, 375}, tile("ي\r\n", 0x00C0FFC0)};
-    ui::Label Label32{*this, {4920, 2160, 375, 375}, tile("ـي", 0x00FFC0C0)};
-    ui::Label Label33{*this, {4320, 2160, 375, 375}, tile("ـئ\r\n", 0x00C0FFC0)};
-    ui::Label Label34{*this, {3720, 2160, 375, 375}, tile("ء\r\n", 0x00C0FFC0)};
-    ui::Label Label35{*this, {3120, 2160, 375, 375}, tile("ؤ\r\n", 0x00C0FFC0)};
-    ui::TextBox Text1{*this, {7560, 2880, 615, 495}, letterBox(3, true)};
-    ui::TextBox Text2{*this, {6840, 2880, 615, 495}, letterBox(2, true)};
-    ui::TextBox Text4{*this, {6120, 2880, 615, 495}, letterBox(4, true)};
-    ui::TextBox Text5{*this, {5400, 2880, 615, 495}, letterBox(5, false)};
-    ui::TextBox Text6{*this, {4680, 2880, 615, 495}, letterBox(6, false)};
-    ui::TextBox Text7{*this, {3960, 2880, 615, 495}, letterBox(7, false)};
-    ui::TextBox Text8{*this, {3240, 2880, 615, 495}, letterBox(8, false)};
-    ui::TextBox Text9{*this, {2520, 2880, 615, 495}, letterBox(9, false)};
+    ui::Label Label1{*this, {7080, 960, 375, 375}, screens::letterTile("ا", 0x00C0FFFF)};
+    ui::Label Label2{*this, {6600, 960, 375, 375}, screens::letterTile("ب", 0x00C0C0FF)};
+    ui::Label Label3{*this, {6120, 960, 375, 375}, screens::letterTile("ت", 0x00C0FFC0)};
+    ui::Label Label4{*this, {5640, 960, 375, 375}, screens::letterTile("ث", 0x00FFC0C0)};
+    ui::Label Label5{*this, {5160, 960, 375, 375}, screens::letterTile("ج", 0x00C0FFFF)};
+    ui::Label Label6{*this, {4680, 960, 375, 375}, screens::letterTile("ح", 0x00C0C0FF)};
+    ui::Label Label7{*this, {4200, 960, 375, 375}, screens::letterTile("خ", 0x00C0FFC0)};
+    ui::Label Label8{*this, {3720, 960, 375, 375}, screens::letterTile("د", 0x00FFC0C0)};
+    ui::Label Label9{*this, {3240, 960, 375, 375}, screens::letterTile("ذ", 0x00C0FFFF)};
+    ui::Label Label10{*this, {2760, 960, 375, 375}, screens::letterTile("ر", 0x00C0C0FF)};
+    ui::Label Label12{*this, {2280, 960, 375, 375}, screens::letterTile("ز", 0x00C0FFC0)};
+    ui::Label Label13{*this, {1800, 960, 375, 375}, screens::letterTile("س", 0x00FFC0C0)};
+    ui::Label Label14{*this, {1320, 960, 375, 375}, screens::letterTile("ش", 0x00C0FFFF)};
+    ui::Label Label15{*this, {840, 960, 375, 375}, screens::letterTile("ص", 0x00C0C0FF)};
+    ui::Label Label16{*this, {7320, 1560, 375, 375}, screens::letterTile("ض", 0x00C0FFFF)};
+    ui::Label Label17{*this, {6840, 1560, 375, 375}, screens::letterTile("ط", 0x00C0C0FF)};
+    ui::Label Label18{*this, {6360, 1560, 375, 375}, screens::letterTile("ظ", 0x00C0FFC0)};
+    ui::Label Label19{*this, {5880, 1560, 375, 375}, screens::letterTile("ع", 0x00FFC0C0)};
+    ui::Label Label20{*this, {5400, 1560, 375, 375}, screens::letterTile("غ", 0x00C0FFFF)};
+    ui::Label Label21{*this, {4920, 1560, 375, 375}, screens::letterTile("ف", 0x00C0C0FF)};
+    ui::Label Label22{*this, {4440, 1560, 375, 375}, screens::letterTile("ق", 0x00C0FFC0)};
+    ui::Label Label23{*this, {3960, 1560, 375, 375}, screens::letterTile("ك", 0x00FFC0C0)};
+    ui::Label Label24{*this, {3480, 1560, 375, 375}, screens::letterTile("ل", 0x00C0FFFF)};
+    ui::Label Label25{*this, {3000, 1560, 375, 375}, screens::letterTile("م", 0x00C0C0FF)};
+    ui::Label Label26{*this, {2520, 1560, 375, 375}, screens::letterTile("ن", 0x00C0FFC0)};
+    ui::Label Label27{*this, {2040, 1560, 375, 375}, screens::letterTile("ه", 0x00FFC0C0)};
+    ui::Label Label29{*this, {1560, 1560, 375, 375}, screens::letterTile("ة", 0x00C0FFFF)};
+    ui::Label Label28{*this, {1080, 1560, 375, 375}, screens::letterTile("و", 0x00C0C0FF)};
+    ui::Label Label31{*this, {600, 1560, 375, 375}, screens::letterTile("ي\r\n", 0x00C0FFC0)};
+    ui::Label Label32{*this, {4920, 2160, 375, 375}, screens::letterTile("ـي", 0x00FFC0C0)};
+    ui::Label Label33{*this, {4320, 2160, 375, 375}, screens::letterTile("ـئ\r\n", 0x00C0FFC0)};
+    ui::Label Label34{*this, {3720, 2160, 375, 375}, screens::letterTile("ء\r\n", 0x00C0FFC0)};
+    ui::Label Label35{*this, {3120, 2160, 375, 375}, screens::letterTile("ؤ\r\n", 0x00C0FFC0)};
+    ui::TextBox Text1{*this, {7560, 2880, 615, 495}, screens::letterBox(3, true)};
+    ui::TextBox Text2{*this, {6840, 2880, 615, 495}, screens::letterBox(2, true)};
+    ui::TextBox Text4{*this, {6120, 2880, 615, 495}, screens::letterBox(4, true)};
+    ui::TextBox Text5{*this, {5400, 2880, 615, 495}, screens::letterBox(5, false)};
+    ui::TextBox Text6{*this, {4680, 2880, 615, 495}, screens::letterBox(6, false)};
+    ui::TextBox Text7{*this, {3960, 2880, 615, 495}, screens::letterBox(7, false)};
+    ui::TextBox Text8{*this, {3240, 2880, 615, 495}, screens::letterBox(8, false)};
+    ui::TextBox Text9{*this, {2520, 2880, 615, 495}, screens::letterBox(9, false)};
     ui::TextBox Text3{*this,
                       {240, 2880, 2055, 495},
                       {.alignment = Align::Centre,

@@ -19,28 +19,6 @@ Form3::Form3()
     connect(&Command2, &ui::CommandButton::Click, this, &Form3::Command2_Click);
 }
 
-ui::LabelProps Form3::letterTile(const QString& letter, ui::Color back)
-{
-    return {.caption = letter,
-            .alignment = Align::Centre,
-            .back = back,
-            .border = true,
-            .font = {ui::Face::ArabicTransparent, 14.25},
-            .tile = true};
-}
-
-ui::TextBoxProps Form3::dropBox(bool visible, int tabIndex)
-{
-    return {.alignment = Align::Centre,
-            .back = 0x00C0FFFF,
-            .fore = 0x000000C0,
-            .font = {ui::Face::Tahoma, 15.75},
-            .locked = true,
-            .dropBox = true,
-            .visible = visible,
-            .tabIndex = tabIndex};
-}
-
 std::array<ui::Image*, 17> Form3::pictures()
 {
     return {&Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8, &Image9,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/clipart.h"
+#include "screens/letters.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -40,8 +41,6 @@ private:
     std::array<ui::Image*, 17> pictures();
 
     using Align = ui::Align;
-    static ui::LabelProps letterTile(const QString& letter, ui::Color back);
-    static ui::TextBoxProps dropBox(bool visible, int tabIndex);
     static ui::ImageProps wordPicture(const ui::Picture& picture, const QString& word)
     {
         return {.picture = &picture, .visible = false, .accessibleName = word};
@@ -79,12 +78,12 @@ private:
                        .tabIndex = 0}};
     ui::CommandButton Command1{*this, {480, 3360, 1215, 495}, {.caption = "الكلمة هي", .tabIndex = 8}};
     ui::CommandButton Command2{*this, {360, 5280, 1215, 495}, {.caption = "BACK", .tabIndex = 36}};
-    ui::TextBox Text1{*this, {840, 1920, 615, 495}, dropBox(true, 5)};
-    ui::TextBox Text2{*this, {1560, 1920, 615, 495}, dropBox(true, 6)};
-    ui::TextBox Text4{*this, {2280, 1920, 615, 495}, dropBox(true, 4)};
-    ui::TextBox Text5{*this, {3000, 1920, 615, 495}, dropBox(false, 3)};
-    ui::TextBox Text6{*this, {3720, 1920, 615, 495}, dropBox(false, 2)};
-    ui::TextBox Text7{*this, {4440, 1920, 615, 495}, dropBox(false, 1)};
+    ui::TextBox Text1{*this, {840, 1920, 615, 495}, screens::letterBox(5, true)};
+    ui::TextBox Text2{*this, {1560, 1920, 615, 495}, screens::letterBox(6, true)};
+    ui::TextBox Text4{*this, {2280, 1920, 615, 495}, screens::letterBox(4, true)};
+    ui::TextBox Text5{*this, {3000, 1920, 615, 495}, screens::letterBox(3, false)};
+    ui::TextBox Text6{*this, {3720, 1920, 615, 495}, screens::letterBox(2, false)};
+    ui::TextBox Text7{*this, {4440, 1920, 615, 495}, screens::letterBox(1, false)};
     ui::TextBox Text3{*this,
                       {6240, 1920, 2055, 495},
                       {.alignment = Align::Centre,
@@ -94,30 +93,30 @@ private:
                        .locked = true,
                        .tabIndex = 7}};
     // Letter tiles; labels never take the focus, so their place in the keyboard order counts for nothing.
-    ui::Label Label15{*this, {840, 480, 375, 375}, letterTile("A", 0x00C0C0FF)};
-    ui::Label Label14{*this, {1320, 480, 375, 375}, letterTile("B", 0x00C0FFFF)};
-    ui::Label Label13{*this, {1800, 480, 375, 375}, letterTile("C", 0x00FFC0C0)};
-    ui::Label Label12{*this, {2280, 480, 375, 375}, letterTile("D", 0x00C0FFC0)};
-    ui::Label Label10{*this, {2760, 480, 375, 375}, letterTile("E", 0x00C0C0FF)};
-    ui::Label Label9{*this, {3240, 480, 375, 375}, letterTile("F", 0x00C0FFFF)};
-    ui::Label Label8{*this, {3720, 480, 375, 375}, letterTile("G", 0x00FFC0C0)};
-    ui::Label Label7{*this, {4200, 480, 375, 375}, letterTile("H", 0x00C0FFC0)};
-    ui::Label Label6{*this, {4680, 480, 375, 375}, letterTile("I", 0x00C0C0FF)};
-    ui::Label Label5{*this, {5160, 480, 375, 375}, letterTile("J", 0x00C0FFFF)};
-    ui::Label Label4{*this, {5640, 480, 375, 375}, letterTile("K", 0x00FFC0C0)};
-    ui::Label Label3{*this, {6120, 480, 375, 375}, letterTile("L", 0x00C0FFC0)};
-    ui::Label Label2{*this, {6600, 480, 375, 375}, letterTile("M", 0x00C0C0FF)};
-    ui::Label Label1{*this, {7080, 480, 375, 375}, letterTile("N", 0x00C0FFFF)};
-    ui::Label Label31{*this, {1440, 1080, 375, 375}, letterTile("O", 0x00C0FFC0)};
-    ui::Label Label28{*this, {1920, 1080, 375, 375}, letterTile("P", 0x00C0C0FF)};
-    ui::Label Label29{*this, {2400, 1080, 375, 375}, letterTile("Q", 0x00C0FFFF)};
-    ui::Label Label27{*this, {2880, 1080, 375, 375}, letterTile("R", 0x00FFC0C0)};
-    ui::Label Label26{*this, {3360, 1080, 375, 375}, letterTile("S", 0x00C0FFC0)};
-    ui::Label Label25{*this, {3840, 1080, 375, 375}, letterTile("T", 0x00C0C0FF)};
-    ui::Label Label24{*this, {4320, 1080, 375, 375}, letterTile("U", 0x00C0FFFF)};
-    ui::Label Label23{*this, {4800, 1080, 375, 375}, letterTile("V", 0x00FFC0C0)};
-    ui::Label Label22{*this, {5280, 1080, 375, 375}, letterTile("X", 0x00C0FFC0)};
-    ui::Label Label21{*this, {5760, 1080, 375, 375}, letterTile("W", 0x00C0C0FF)};
-    ui::Label Label20{*this, {6240, 1080, 375, 375}, letterTile("Y", 0x00C0FFFF)};
-    ui::Label Label19{*this, {6720, 1080, 375, 375}, letterTile("Z", 0x00FFC0C0)};
+    ui::Label Label15{*this, {840, 480, 375, 375}, screens::letterTile("A", 0x00C0C0FF)};
+    ui::Label Label14{*this, {1320, 480, 375, 375}, screens::letterTile("B", 0x00C0FFFF)};
+    ui::Label Label13{*this, {1800, 480, 375, 375}, screens::letterTile("C", 0x00FFC0C0)};
+    ui::Label Label12{*this, {2280, 480, 375, 375}, screens::letterTile("D", 0x00C0FFC0)};
+    ui::Label Label10{*this, {2760, 480, 375, 375}, screens::letterTile("E", 0x00C0C0FF)};
+    ui::Label Label9{*this, {3240, 480, 375, 375}, screens::letterTile("F", 0x00C0FFFF)};
+    ui::Label Label8{*this, {3720, 480, 375, 375}, screens::letterTile("G", 0x00FFC0C0)};
+    ui::Label Label7{*this, {4200, 480, 375, 375}, screens::letterTile("H", 0x00C0FFC0)};
+    ui::Label Label6{*this, {4680, 480, 375, 375}, screens::letterTile("I", 0x00C0C0FF)};
+    ui::Label Label5{*this, {5160, 480, 375, 375}, screens::letterTile("J", 0x00C0FFFF)};
+    ui::Label Label4{*this, {5640, 480, 375, 375}, screens::letterTile("K", 0x00FFC0C0)};
+    ui::Label Label3{*this, {6120, 480, 375, 375}, screens::letterTile("L", 0x00C0FFC0)};
+    ui::Label Label2{*this, {6600, 480, 375, 375}, screens::letterTile("M", 0x00C0C0FF)};
+    ui::Label Label1{*this, {7080, 480, 375, 375}, screens::letterTile("N", 0x00C0FFFF)};
+    ui::Label Label31{*this, {1440, 1080, 375, 375}, screens::letterTile("O", 0x00C0FFC0)};
+    ui::Label Label28{*this, {1920, 1080, 375, 375}, screens::letterTile("P", 0x00C0C0FF)};
+    ui::Label Label29{*this, {2400, 1080, 375, 375}, screens::letterTile("Q", 0x00C0FFFF)};
+    ui::Label Label27{*this, {2880, 1080, 375, 375}, screens::letterTile("R", 0x00FFC0C0)};
+    ui::Label Label26{*this, {3360, 1080, 375, 375}, screens::letterTile("S", 0x00C0FFC0)};
+    ui::Label Label25{*this, {3840, 1080, 375, 375}, screens::letterTile("T", 0x00C0C0FF)};
+    ui::Label Label24{*this, {4320, 1080, 375, 375}, screens::letterTile("U", 0x00C0FFFF)};
+    ui::Label Label23{*this, {4800, 1080, 375, 375}, screens::letterTile("V", 0x00FFC0C0)};
+    ui::Label Label22{*this, {5280, 1080, 375, 375}, screens::letterTile("X", 0x00C0FFC0)};
+    ui::Label Label21{*this, {5760, 1080, 375, 375}, screens::letterTile("W", 0x00C0C0FF)};
+    ui::Label Label20{*this, {6240, 1080, 375, 375}, screens::letterTile("Y", 0x00C0FFFF)};
+    ui::Label Label19{*this, {6720, 1080, 375, 375}, screens::letterTile("Z", 0x00FFC0C0)};
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/clipart.h"
+#include "screens/letters.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"
 #include "ui/frame.h"
@@ -55,26 +56,6 @@ private:
 
     using Align = ui::Align;
     static constexpr ui::Font tahoma{ui::Face::Tahoma, 15.75};
-    static ui::LabelProps letterTile(const QString& caption, ui::Color back)
-    {
-        return {.caption = caption,
-                .alignment = Align::Centre,
-                .back = back,
-                .border = true,
-                .font = {ui::Face::ArabicTransparent, 14.25},
-                .tile = true};
-    }
-    static ui::TextBoxProps letterBox(int tabIndex)
-    {
-        return {.alignment = Align::Centre,
-                .back = 0x00C0FFFF,
-                .fore = 0x000000C0,
-                .font = tahoma,
-                .locked = true,
-                .dropBox = true,
-                .visible = false,
-                .tabIndex = tabIndex};
-    }
     static ui::ImageProps pictureOf(const ui::Picture& art)
     {
         return {.picture = &art, .visible = false, .pointer = &clipart::pointingHand};
@@ -88,48 +69,48 @@ private:
     static constexpr ui::Rect pageOptionRect(ui::Twips left) { return {left, 360, 495, 195}; }
 
     // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
-    ui::Label Label1{*this, {7200, 360, 375, 375}, letterTile("ا", 0x00C0FFFF)};
-    ui::Label Label2{*this, {6720, 360, 375, 375}, letterTile("ب", 0x00C0C0FF)};
-    ui::Label Label3{*this, {6240, 360, 375, 375}, letterTile("ت", 0x00C0FFC0)};
-    ui::Label Label4{*this, {5760, 360, 375, 375}, letterTile("ث", 0x00FFC0C0)};
-    ui::Label Label5{*this, {5280, 360, 375, 375}, letterTile("ج", 0x00C0FFFF)};
-    ui::Label Label6{*this, {4800, 360, 375, 375}, letterTile("ح", 0x00C0C0FF)};
-    ui::Label Label7{*this, {4320, 360, 375, 375}, letterTile("خ", 0x00C0FFC0)};
-    ui::Label Label8{*this, {3840, 360, 375, 375}, letterTile("د", 0x00FFC0C0)};
-    ui::Label Label9{*this, {3360, 360, 375, 375}, letterTile("ذ", 0x00C0FFFF)};
-    ui::Label Label10{*this, {2880, 360, 375, 375}, letterTile("ر", 0x00C0C0FF)};
-    ui::Label Label12{*this, {2400, 360, 375, 375}, letterTile("ز", 0x00C0FFC0)};
-    ui::Label Label13{*this, {1920, 360, 375, 375}, letterTile("س", 0x00FFC0C0)};
-    ui::Label Label14{*this, {1440, 360, 375, 375}, letterTile("ش", 0x00C0FFFF)};
-    ui::Label Label15{*this, {960, 360, 375, 375}, letterTile("ص", 0x00C0C0FF)};
-    ui::Label Label16{*this, {7440, 960, 375, 375}, letterTile("ض", 0x00C0FFFF)};
-    ui::Label Label17{*this, {6960, 960, 375, 375}, letterTile("ط", 0x00C0C0FF)};
-    ui::Label Label18{*this, {6480, 960, 375, 375}, letterTile("ظ", 0x00C0FFC0)};
-    ui::Label Label19{*this, {6000, 960, 375, 375}, letterTile("ع", 0x00FFC0C0)};
-    ui::Label Label20{*this, {5520, 960, 375, 375}, letterTile("غ", 0x00C0FFFF)};
-    ui::Label Label21{*this, {5040, 960, 375, 375}, letterTile("ف", 0x00C0C0FF)};
-    ui::Label Label22{*this, {4560, 960, 375, 375}, letterTile("ق", 0x00C0FFC0)};
-    ui::Label Label23{*this, {4080, 960, 375, 375}, letterTile("ك", 0x00FFC0C0)};
-    ui::Label Label24{*this, {3600, 960, 375, 375}, letterTile("ل", 0x00C0FFFF)};
-    ui::Label Label25{*this, {3120, 960, 375, 375}, letterTile("م", 0x00C0C0FF)};
-    ui::Label Label26{*this, {2640, 960, 375, 375}, letterTile("ن", 0x00C0FFC0)};
-    ui::Label Label27{*this, {2160, 960, 375, 375}, letterTile("ه", 0x00FFC0C0)};
-    ui::Label Label29{*this, {1680, 960, 375, 375}, letterTile("ة", 0x00C0FFFF)};
-    ui::Label Label28{*this, {1200, 960, 375, 375}, letterTile("و", 0x00C0C0FF)};
-    ui::Label Label31{*this, {720, 960, 375, 375}, letterTile("ي\r\n", 0x00C0FFC0)};
-    ui::Label Label32{*this, {5040, 1560, 375, 375}, letterTile("ـي", 0x00FFC0C0)};
-    ui::Label Label33{*this, {4440, 1560, 375, 375}, letterTile("ـئ\r\n", 0x00C0FFC0)};
-    ui::Label Label34{*this, {3840, 1560, 375, 375}, letterTile("ء\r\n", 0x00C0FFC0)};
-    ui::Label Label35{*this, {3240, 1560, 375, 375}, letterTile("ؤ\r\n", 0x00C0FFC0)};
+    ui::Label Label1{*this, {7200, 360, 375, 375}, screens::letterTile("ا", 0x00C0FFFF)};
+    ui::Label Label2{*this, {6720, 360, 375, 375}, screens::letterTile("ب", 0x00C0C0FF)};
+    ui::Label Label3{*this, {6240, 360, 375, 375}, screens::letterTile("ت", 0x00C0FFC0)};
+    ui::Label Label4{*this, {5760, 360, 375, 375}, screens::letterTile("ث", 0x00FFC0C0)};
+    ui::Label Label5{*this, {5280, 360, 375, 375}, screens::letterTile("ج", 0x00C0FFFF)};
+    ui::Label Label6{*this, {4800, 360, 375, 375}, screens::letterTile("ح", 0x00C0C0FF)};
+    ui::Label Label7{*this, {4320, 360, 375, 375}, screens::letterTile("خ", 0x00C0FFC0)};
+    ui::Label Label8{*this, {3840, 360, 375, 375}, screens::letterTile("د", 0x00FFC0C0)};
+    ui::Label Label9{*this, {3360, 360, 375, 375}, screens::letterTile("ذ", 0x00C0FFFF)};
+    ui::Label Label10{*this, {2880, 360, 375, 375}, screens::letterTile("ر", 0x00C0C0FF)};
+    ui::Label Label12{*this, {2400, 360, 375, 375}, screens::letterTile("ز", 0x00C0FFC0)};
+    ui::Label Label13{*this, {1920, 360, 375, 375}, screens::letterTile("س", 0x00FFC0C0)};
+    ui::Label Label14{*this, {1440, 360, 375, 375}, screens::letterTile("ش", 0x00C0FFFF)};
+    ui::Label Label15{*this, {960, 360, 375, 375}, screens::letterTile("ص", 0x00C0C0FF)};
+    ui::Label Label16{*this, {7440, 960, 375, 375}, screens::letterTile("ض", 0x00C0FFFF)};
+    ui::Label Label17{*this, {6960, 960, 375, 375}, screens::letterTile("ط", 0x00C0C0FF)};
+    ui::Label Label18{*this, {6480, 960, 375, 375}, screens::letterTile("ظ", 0x00C0FFC0)};
+    ui::Label Label19{*this, {6000, 960, 375, 375}, screens::letterTile("ع", 0x00FFC0C0)};
+    ui::Label Label20{*this, {5520, 960, 375, 375}, screens::letterTile("غ", 0x00C0FFFF)};
+    ui::Label Label21{*this, {5040, 960, 375, 375}, screens::letterTile("ف", 0x00C0C0FF)};
+    ui::Label Label22{*this, {4560, 960, 375, 375}, screens::letterTile("ق", 0x00C0FFC0)};
+    ui::Label Label23{*this, {4080, 960, 375, 375}, screens::letterTile("ك", 0x00FFC0C0)};
+    ui::Label Label24{*this, {3600, 960, 375, 375}, screens::letterTile("ل", 0x00C0FFFF)};
+    ui::Label Label25{*this, {3120, 960, 375, 375}, screens::letterTile("م", 0x00C0C0FF)};
+    ui::Label Label26{*this, {2640, 960, 375, 375}, screens::letterTile("ن", 0x00C0FFC0)};
+    ui::Label Label27{*this, {2160, 960, 375, 375}, screens::letterTile("ه", 0x00FFC0C0)};
+    ui::Label Label29{*this, {1680, 960, 375, 375}, screens::letterTile("ة", 0x00C0FFFF)};
+    ui::Label Label28{*this, {1200, 960, 375, 375}, screens::letterTile("و", 0x00C0C0FF)};
+    ui::Label Label31{*this, {720, 960, 375, 375}, screens::letterTile("ي\r\n", 0x00C0FFC0)};
+    ui::Label Label32{*this, {5040, 1560, 375, 375}, screens::letterTile("ـي", 0x00FFC0C0)};
+    ui::Label Label33{*this, {4440, 1560, 375, 375}, screens::letterTile("ـئ\r\n", 0x00C0FFC0)};
+    ui::Label Label34{*this, {3840, 1560, 375, 375}, screens::letterTile("ء\r\n", 0x00C0FFC0)};
+    ui::Label Label35{*this, {3240, 1560, 375, 375}, screens::letterTile("ؤ\r\n", 0x00C0FFC0)};
 
     // Letter boxes, first letter on the right.
-    ui::TextBox Text1{*this, {7680, 2400, 615, 495}, letterBox(9)};
-    ui::TextBox Text2{*this, {6960, 2400, 615, 495}, letterBox(10)};
-    ui::TextBox Text4{*this, {6240, 2400, 615, 495}, letterBox(8)};
-    ui::TextBox Text5{*this, {5520, 2400, 615, 495}, letterBox(7)};
-    ui::TextBox Text6{*this, {4800, 2400, 615, 495}, letterBox(6)};
-    ui::TextBox Text7{*this, {4080, 2400, 615, 495}, letterBox(5)};
-    ui::TextBox Text8{*this, {3360, 2400, 615, 495}, letterBox(4)};
+    ui::TextBox Text1{*this, {7680, 2400, 615, 495}, screens::letterBox(9, false)};
+    ui::TextBox Text2{*this, {6960, 2400, 615, 495}, screens::letterBox(10, false)};
+    ui::TextBox Text4{*this, {6240, 2400, 615, 495}, screens::letterBox(8, false)};
+    ui::TextBox Text5{*this, {5520, 2400, 615, 495}, screens::letterBox(7, false)};
+    ui::TextBox Text6{*this, {4800, 2400, 615, 495}, screens::letterBox(6, false)};
+    ui::TextBox Text7{*this, {4080, 2400, 615, 495}, screens::letterBox(5, false)};
+    ui::TextBox Text8{*this, {3360, 2400, 615, 495}, screens::letterBox(4, false)};
     ui::TextBox Text3{*this,
                       {360, 2400, 2055, 495},
                       {.alignment = Align::Centre,
