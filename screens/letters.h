@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/image.h"
 #include "ui/label.h"
 #include "ui/textbox.h"
 
-// The letter tiles and the drop boxes that the three word games share.
+// What the three word games share: their letter tiles and drop boxes, the built word, the picture.
 namespace screens {
 
 inline ui::LabelProps letterTile(const QString& letter, ui::Color back)
@@ -26,6 +27,22 @@ inline ui::TextBoxProps letterBox(int tabIndex, bool visible)
             .dropBox = true,
             .visible = visible,
             .tabIndex = tabIndex};
+}
+
+// The built word: the boxes' letters joined in box order; empty boxes add nothing.
+template <class Boxes> QString builtWord(const Boxes& boxes)
+{
+    QString word;
+    for (const ui::TextBox* box : boxes)
+        word += box->text();
+    return word;
+}
+
+// Shows the one picture and hides the others, so that exactly one is visible.
+template <class Pictures> void showOnly(const Pictures& pictures, const ui::Image* shown)
+{
+    for (ui::Image* picture : pictures)
+        picture->setVisible(picture == shown);
 }
 
 } // namespace screens

@@ -94,16 +94,11 @@ void Form2::List1_Click()
 
 void Form2::Command1_Click()
 {
-    QString built;
-    for (const ui::TextBox* box : letterBoxes())
-        built += box->text();
-    Text3.setText(built);
+    Text3.setText(screens::builtWord(letterBoxes()));
     const QString selected = List1.List(List1.ListIndex());
     Label11.setCaption((Text3.text() == selected ? praise : tryAgain) + Text3.text());
-    if (const Word* word = find(Text3.text(), words)) {
-        for (ui::Image* image : pictures())
-            image->setVisible(image == &(this->*word->picture));
-    }
+    if (const Word* word = find(Text3.text(), words))
+        screens::showOnly(pictures(), &(this->*word->picture));
 }
 
 void Form2::Command2_Click()

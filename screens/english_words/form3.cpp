@@ -53,17 +53,13 @@ void Form3::List1_Click()
 
 void Form3::Command1_Click()
 {
-    QString built;
-    for (const ui::TextBox* box : dropBoxes())
-        built += box->text();
-    Text3.setText(built);
+    Text3.setText(screens::builtWord(dropBoxes()));
     if (Text3.text() == List1.List(List1.ListIndex()))
         Label11.setCaption("Very Good . The word is:   " + Text3.text());
     else
         Label11.setCaption(" The word is rong . Try Again ");
     if (const Word* word = find(Text3.text()))
-        for (ui::Image* picture : pictures())
-            picture->setVisible(picture == &(this->*word->picture));
+        screens::showOnly(pictures(), &(this->*word->picture));
 }
 
 void Form3::Command2_Click()

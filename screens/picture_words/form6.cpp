@@ -112,21 +112,13 @@ void Form6::pictureClick(const PictureWord& row)
 
 void Form6::wordButtonClick(const PictureWord& row)
 {
-    Text3.setText(builtWord());
+    Text3.setText(screens::builtWord(letterBoxes()));
     if (Text3.text() == QStringView(row.word))
         Label11.setCaption("أحسنت الكلمة صحيحة   :   " + Text3.text());
     else
         Label11.setCaption("حاول مرة أخرى لإن الكلمة خاطئة  " + Text3.text());
     if (Text3.text().isEmpty())
         Label11.setCaption("فضلاً :أكتب أولاً الكلمة. ثم اضغط الزر :  ");
-}
-
-QString Form6::builtWord()
-{
-    QString word;
-    for (const ui::TextBox* box : letterBoxes())
-        word += box->text();
-    return word;
 }
 
 // Nothing is reset: the child comes back to the screen as it was left.

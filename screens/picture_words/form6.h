@@ -52,7 +52,6 @@ private:
     {
         return {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7, &Text8};
     }
-    QString builtWord();
 
     using Align = ui::Align;
     static constexpr ui::Font tahoma{ui::Face::Tahoma, 15.75};
