@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(loads, 2);
     }
 
-    void aHiddenFormKeepsItsContentsAndItsFocus()
+    void aHiddenFormKeepsItsContentsPlaceAndFocus()
     {
         auto& calculator = program::screen<Form1>(FormId::Form1);
         auto boxes = calculator.findChildren<ui::TextBox*>();
@@ -83,10 +83,14 @@ private slots:
         input::type(*QApplication::focusWidget(), "12");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focused = QApplication::focusWidget();
+        const QPoint place = calculator.pos();
         app::show(FormId::Form4);
         app::hide(FormId::Form1);
+        QVERIFY(!calculator.windowHandle()); // no window, and no pixels, held while hidden
         app::show(FormId::Form1);
         app::hide(FormId::Form4);
+        QVERIFY(QTest::qWaitForWindowExposed(&calculator));
+        QCOMPARE(calculator.pos(), place);
         QCOMPARE(calculator.focusWidget(), focused);
         QVERIFY(std::any_of(boxes.begin(), boxes.end(), [](auto* box) { return box->text() == "12"; }));
     }

@@ -97,6 +97,9 @@ void Form::setVisible(bool visible)
     if (!visible && isVisible())
         focusWhenHidden_ = focusWidget();
     QWidget::setVisible(visible);
+    // A hidden window gives back its pixels, and is made again when it is shown.
+    if (!visible && testAttribute(Qt::WA_WState_Created))
+        destroy();
     if (visible && focusWhenHidden_)
         focusWhenHidden_->setFocus(Qt::ActiveWindowFocusReason);
 }
