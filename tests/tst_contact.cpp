@@ -37,8 +37,10 @@ private slots:
         QCOMPARE(contact().Label4.caption(), QString("\r\n\r\n"));
         for (QWidget* control :
              std::initializer_list<QWidget*>{&contact().Label1, &contact().Label2, &contact().Label3,
-                                             &contact().Label4, &contact().Image1})
+                                             &contact().Label4, &contact().Image1}) {
+            input::hover(*control);
             QCOMPARE(control->cursor().shape(), Qt::BitmapCursor);
+        }
     }
 
     void eachLineIsNamedInItsColour()

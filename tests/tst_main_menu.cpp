@@ -155,6 +155,7 @@ private slots:
         app::show(FormId::Form4);
         app::hide(FormId::Form6);
         QVERIFY(app::forms().instance(FormId::Form1) && app::forms().instance(FormId::Form6));
+        input::hover(menu().Label6);
         QVERIFY(menu().Label6.cursor().shape() == Qt::ArrowCursor);
         input::click(menu().Label6);
         QVERIFY(program::ended());
@@ -164,8 +165,11 @@ private slots:
 
     void hotspotsShowTheirPointers()
     {
-        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label7", "Label8"})
+        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label7", "Label8"}) {
+            QCOMPARE(hotspot(name).cursor().shape(), Qt::ArrowCursor); // not drawn before it is needed
+            input::hover(hotspot(name));
             QCOMPARE(hotspot(name).cursor().shape(), Qt::BitmapCursor);
+        }
     }
 
     void theMenuBarOpensThreeActivities_data()

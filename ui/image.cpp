@@ -1,6 +1,7 @@
 #include "ui/image.h"
 
 #include "ui/border.h"
+#include "ui/pointer.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@ Image::Image(const Container& container, const Rect& rect, const ImageProps& pro
     Q_UNUSED(accessible);
     place(*this, container, rect, false, props.visible);
     if (props.pointer)
-        setCursor(toCursor(*props.pointer));
+        setPointer(*this, *props.pointer);
     setAccessibleName(props.accessibleName);
 }
 

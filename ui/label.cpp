@@ -2,6 +2,7 @@
 
 #include "ui/border.h"
 #include "ui/form.h"
+#include "ui/pointer.h"
 #include "ui/tiledrag.h"
 
 #include <QMouseEvent>
@@ -71,7 +72,7 @@ Label::Label(const Container& container, const Rect& rect, const LabelProps& pro
     if (props.font.face != Face::Default)
         setFont(toQFont(props.font));
     if (props.pointer)
-        setCursor(toCursor(*props.pointer));
+        setPointer(*this, *props.pointer);
     if (!props.accessibleName.isEmpty())
         setAccessibleName(props.accessibleName);
     setText(props.caption);
