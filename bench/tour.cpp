@@ -92,6 +92,8 @@ int tour()
             app::forms().hide(last);
         waitUntilShown(*app::forms().instance(screen.id));
         last = screen.id;
+        std::printf("  after %s: peak resident %.1f MiB\n", screen.name.data(),
+                    proc::peakResidentKiB(getpid()) / 1024.0);
     }
     // The pictures a game shows one after the other, at the size of a picture on its screen.
     for (const ui::Picture* picture : clipart::everyPicture)
