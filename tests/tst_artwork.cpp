@@ -1,7 +1,10 @@
+#include "assets/artwork.h"
 #include "assets/clipart.h"
+#include "ui/artwork.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
 class ArtworkTest : public QObject {
@@ -46,6 +49,22 @@ private slots:
     }
 
     // The hot spot lies on the drawing (the fingertip, the pen's point), not beside it.
+    // Drawn ahead on another thread, the text and all, it must be the drawing the screen would make.
+    void artworkDrawnAheadIsTheArtwork()
+    {
+        ui::prepareArtwork({artwork::mainMenu, artwork::contact}, 2.0);
+        for (const char* resource : {artwork::mainMenu, artwork::contact}) {
+            QSvgRenderer renderer{QString(resource)};
+            QImage expected(renderer.defaultSize() * 2, QImage::Format_ARGB32_Premultiplied);
+            expected.setDevicePixelRatio(2.0);
+            expected.fill(Qt::transparent);
+            QPainter painter(&expected);
+            renderer.render(&painter, QRectF(QPointF(), QSizeF(renderer.defaultSize())));
+            painter.end();
+            QCOMPARE(ui::artwork(resource, 2.0), expected);
+        }
+    }
+
     void pointersAre32PixelsWithTheHotSpotOnTheirPoint()
     {
         for (const ui::Pointer* pointer :

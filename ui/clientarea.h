@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 namespace ui {
@@ -22,7 +21,6 @@ protected:
 
 private:
     QString picture_;
-    QPixmap artwork_;
 };
 
 } // namespace ui

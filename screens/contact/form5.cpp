@@ -1,6 +1,7 @@
 #include "screens/contact/form5.h"
 
 #include "app/forms.h"
+#include "assets/artwork.h"
 
 using app::FormId;
 
@@ -10,7 +11,7 @@ Form5::Form5()
                 .height = 6345,
                 .minimizeBox = false,
                 .icon = &clipart::fingerOnKey,
-                .picture = ":/assets/contact.svg"})
+                .picture = artwork::contact})
 {
     connect(this, &ui::Form::MouseMove, this, &Form5::Form_MouseMove);
     connect(&Label3, &ui::Label::MouseMove, this, &Form5::Label3_MouseMove);

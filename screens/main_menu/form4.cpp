@@ -1,6 +1,7 @@
 #include "screens/main_menu/form4.h"
 
 #include "app/forms.h"
+#include "assets/artwork.h"
 
 using app::FormId;
 
@@ -9,7 +10,7 @@ Form4::Form4()
                 .width = 7800,
                 .height = 5655,
                 .icon = &clipart::pencilOverNotepad,
-                .picture = ":/assets/main_menu.svg"})
+                .picture = artwork::mainMenu})
 {
     connect(this, &ui::Form::MouseMove, this, &Form4::Form_MouseMove);
     connect(&Label1, &ui::Label::MouseMove, this, &Form4::Label1_MouseMove);
