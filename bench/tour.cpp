@@ -2,6 +2,7 @@
 // and shows every picture and reports the peak resident memory after all of it.
 // With --first FormN it times instead the first opening of that one screen in a fresh program,
 // next to a bare window of the same size.
+#include "app/ahead.h"
 #include "assets/clipart.h"
 #include "bench/proc.h"
 #include "bench/screen_table.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -19,11 +21,16 @@
 
 namespace {
 
+// As the program starts: the calculator shown, what is drawn ahead drawn, and the program left to
+// settle for the half second that the start-up benchmark gives it too. A child's first click comes
+// later than that.
 void startAsTheProgram()
 {
     QApplication::setApplicationName(QStringLiteral("marzun"));
-    QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook));
     screens::registerAll(app::forms());
+    app::forms().show(app::FormId::Form1);
+    QTimer::singleShot(0, app::drawAhead);
+    QTest::qWait(500);
 }
 
 void waitUntilShown(QWidget& window)
@@ -81,8 +88,6 @@ void reportStart()
 int tour()
 {
     startAsTheProgram();
-    app::forms().show(app::FormId::Form1);
-    waitUntilShown(*app::forms().instance(app::FormId::Form1));
     reportStart();
     // As a child goes from screen to screen: the next one shown, then the last one hidden.
     app::FormId last = app::FormId::Form1;
@@ -110,10 +115,8 @@ int firstOpening(std::string_view name)
     if (screen == everyScreen.end())
         return 2;
     startAsTheProgram();
-    if (screen->id != app::FormId::Form1) {
-        app::forms().show(app::FormId::Form1);
-        waitUntilShown(*app::forms().instance(app::FormId::Form1));
-    }
+    if (screen->id == app::FormId::Form1)
+        app::forms().reset(); // its first opening is measured again, after the start
     const double opening = millisecondsToOpen(screen->id);
     ui::Form& form = *app::forms().instance(screen->id);
     waitUntilShown(form);
