@@ -25,6 +25,7 @@ QImage draw(const QString& resource, qreal devicePixelRatio, double zoom)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(), size));
+    painter.end();
     return image;
 }
 
