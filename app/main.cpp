@@ -1,5 +1,5 @@
-#include "app/ahead.h"
 #include "app/forms.h"
+#include "assets/clipart.h"
 #include "screens/screens.h"
 #include "ui/geometry.h"
 
@@ -24,7 +24,8 @@ int main(int argc, char* argv[])
     app::Forms& forms = app::forms();
     screens::registerAll(forms);
     forms.show(app::FormId::Form1);
-    QTimer::singleShot(0, app::drawAhead);
+    // The application's icon is the calculator's, drawn after its window is up.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook)); });
     const int status = QApplication::exec();
     forms.reset();
     return status;

@@ -38,6 +38,18 @@ std::map<Key, std::shared_future<QImage>>& drawings()
     return drawings;
 }
 
+std::vector<std::future<void>>& drawingThreads()
+{
+    static std::vector<std::future<void>> threads;
+    return threads;
+}
+
+void waitForDrawings()
+{
+    for (const std::future<void>& thread : drawingThreads())
+        thread.wait();
+}
+
 } // namespace
 
 void prepareArtwork(const QStringList& resources, qreal devicePixelRatio)
@@ -51,15 +63,13 @@ void prepareArtwork(const QStringList& resources, qreal devicePixelRatio)
         drawings().emplace(key, promise.get_future().share());
         jobs.emplace_back(resource, std::move(promise));
     }
-    // A drawing still going when the program ends would use fonts that are gone.
-    static std::vector<std::future<void>> threads;
-    static const bool waitsAtQuit = QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
-        for (const std::future<void>& thread : threads)
-            thread.wait();
-    });
-    Q_UNUSED(waitsAtQuit);
+    if (jobs.empty())
+        return;
+    // A drawing still going when the application object goes would use fonts that are gone.
+    static const bool waitsAtExit = (qAddPostRoutine(waitForDrawings), true);
+    Q_UNUSED(waitsAtExit);
     // One after the other, so that only one drawing's fonts and buffers are held at a time.
-    threads.push_back(
+    drawingThreads().push_back(
         std::async(std::launch::async, [jobs = std::move(jobs), devicePixelRatio, zoom = zoom()]() mutable {
             for (auto& [resource, promise] : jobs)
                 promise.set_value(draw(resource, devicePixelRatio, zoom));

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/artwork.h"
 #include "ui/clientarea.h"
 #include "ui/faultnotice.h"
 #include "ui/tiledrag.h"
@@ -42,6 +43,7 @@ Form::Form(const FormProps& props)
     , client_(new ClientArea(this, props.picture))
     , tileDrag_(std::make_unique<TileDrag>(client_))
     , icon_(props.icon)
+    , drawAhead_(props.drawAhead)
 {
     setWindowTitle(props.caption);
     setLayoutDirection(Qt::RightToLeft);
@@ -110,9 +112,12 @@ void Form::showEvent(QShowEvent* event)
     if (std::exchange(shownBefore_, true))
         return;
     settleTabOrder();
-    // The icon is drawn once the window is up, so that the window does not wait for it.
-    if (icon_)
-        QTimer::singleShot(0, this, [this] { setWindowIcon(toIcon(*icon_)); });
+    // Drawn once the window is up, so that the window does not wait for them.
+    QTimer::singleShot(0, this, [this] {
+        prepareArtwork(drawAhead_, devicePixelRatioF());
+        if (icon_)
+            setWindowIcon(toIcon(*icon_));
+    });
 }
 
 void Form::settleTabOrder()

@@ -5,6 +5,7 @@
 #include "ui/picture.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -24,7 +25,8 @@ struct FormProps {
     Twips height = 0;
     bool minimizeBox = true;
     const Picture* icon = nullptr;
-    QString picture{}; // background artwork (SVG resource), drawn at the top-left corner, zoomed alike
+    QString picture{};       // background artwork (SVG resource), drawn at the top-left corner, zoomed alike
+    QStringList drawAhead{}; // the artwork of screens this one leads to, drawn once it is first shown
 };
 
 // A fixed-size, right-to-left window. Its controls live in the client area and are declared by
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<TileDrag> tileDrag_;
     FaultNotice* notice_ = nullptr;
     const Picture* icon_;
+    QStringList drawAhead_;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     QPointer<QWidget> focusWhenHidden_;
     bool shownBefore_ = false;

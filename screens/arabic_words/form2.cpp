@@ -1,6 +1,7 @@
 #include "screens/arabic_words/form2.h"
 
 #include "app/forms.h"
+#include "assets/artwork.h"
 
 #include <algorithm>
 
@@ -24,7 +25,8 @@ Form2::Form2()
                 .width = 8715,
                 .height = 6825,
                 .minimizeBox = false,
-                .icon = &clipart::sheetWithA})
+                .icon = &clipart::sheetWithA,
+                .drawAhead = {artwork::mainMenu}})
 {
     connect(this, &ui::Form::Load, this, &Form2::Form_Load);
     connect(this, &ui::Form::MouseMove, this, &Form2::Form_MouseMove);

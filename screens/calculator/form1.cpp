@@ -1,6 +1,7 @@
 #include "screens/calculator/form1.h"
 
 #include "app/forms.h"
+#include "assets/artwork.h"
 
 using app::FormId;
 
@@ -9,7 +10,8 @@ Form1::Form1()
                 .width = 7275,
                 .height = 3765,
                 .minimizeBox = false,
-                .icon = &clipart::writingInNotebook})
+                .icon = &clipart::writingInNotebook,
+                .drawAhead = {artwork::mainMenu}})
 {
     connect(&Command1, &ui::CommandButton::Click, this, &Form1::Command1_Click);
     connect(&Command2, &ui::CommandButton::Click, this, &Form1::Command2_Click);

@@ -11,7 +11,8 @@ Form5::Form5()
                 .height = 6345,
                 .minimizeBox = false,
                 .icon = &clipart::fingerOnKey,
-                .picture = artwork::contact})
+                .picture = artwork::contact,
+                .drawAhead = {artwork::mainMenu}})
 {
     connect(this, &ui::Form::MouseMove, this, &Form5::Form_MouseMove);
     connect(&Label3, &ui::Label::MouseMove, this, &Form5::Label3_MouseMove);

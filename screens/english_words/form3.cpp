@@ -1,6 +1,7 @@
 #include "screens/english_words/form3.h"
 
 #include "app/forms.h"
+#include "assets/artwork.h"
 
 #include <algorithm>
 
@@ -11,7 +12,8 @@ Form3::Form3()
                 .width = 8700,
                 .height = 5970,
                 .minimizeBox = false,
-                .icon = &clipart::sheetWithA})
+                .icon = &clipart::sheetWithA,
+                .drawAhead = {artwork::mainMenu}})
 {
     connect(this, &ui::Form::Load, this, &Form3::Form_Load);
     connect(&List1, &ui::ListBox::Click, this, &Form3::List1_Click);

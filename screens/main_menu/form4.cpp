@@ -10,7 +10,8 @@ Form4::Form4()
                 .width = 7800,
                 .height = 5655,
                 .icon = &clipart::pencilOverNotepad,
-                .picture = artwork::mainMenu})
+                .picture = artwork::mainMenu,
+                .drawAhead = {artwork::contact}})
 {
     connect(this, &ui::Form::MouseMove, this, &Form4::Form_MouseMove);
     connect(&Label1, &ui::Label::MouseMove, this, &Form4::Label1_MouseMove);

@@ -1,6 +1,7 @@
 #include "screens/picture_words/form6.h"
 
 #include "app/forms.h"
+#include "assets/artwork.h"
 
 using app::FormId;
 
@@ -41,7 +42,8 @@ Form6::Form6()
                 .width = 8940,
                 .height = 6900,
                 .minimizeBox = false,
-                .icon = &clipart::picturesAndWords})
+                .icon = &clipart::picturesAndWords,
+                .drawAhead = {artwork::mainMenu}})
 {
     connect(this, &ui::Form::Load, this, &Form6::Form_Load);
     connect(&Option1, &ui::OptionButton::Click, this, &Form6::Option1_Click);
