@@ -24,28 +24,23 @@ QFont glyphFont(const QString& family)
     return font;
 }
 
-// The glyph drawn at the font's own size, on a canvas with room around it.
-QImage drawnGlyph(const Glyph& glyph)
+// The glyph cut to its visible pixels, so that every glyph fills its box alike.
+const QImage& glyphImage(const Glyph& glyph)
 {
+    static QHash<QString, QImage> cache;
+    const QString key = glyph.family + u'|' + glyph.text;
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+
     QImage canvas(2 * emojiPixelSize, 2 * emojiPixelSize, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    painter.setFont(glyphFont(glyph.family));
-    painter.setPen(Qt::black);
-    painter.drawText(canvas.rect(), Qt::AlignCenter, glyph.text);
-    return canvas;
-}
-
-// The part of the glyph's drawing that shows, so that every glyph fills its box alike. Only the
-// rectangle is kept: the drawing is quick to make again, and finished pictures are cached anyway.
-QRect visiblePart(const Glyph& glyph)
-{
-    static QHash<QString, QRect> found;
-    const QString key = glyph.family + u'|' + glyph.text;
-    auto known = found.constFind(key);
-    if (known != found.constEnd())
-        return *known;
-    const QImage canvas = drawnGlyph(glyph);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(glyphFont(glyph.family));
+        painter.setPen(Qt::black);
+        painter.drawText(canvas.rect(), Qt::AlignCenter, glyph.text);
+    }
     QRect visible;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
@@ -54,7 +49,7 @@ QRect visiblePart(const Glyph& glyph)
                 visible |= QRect(x, y, 1, 1);
         }
     }
-    return *found.insert(key, visible);
+    return *cache.insert(key, visible.isEmpty() ? QImage() : canvas.copy(visible));
 }
 
 QRectF fitted(const QSizeF& content, const QRectF& box)
@@ -71,9 +66,9 @@ bool isSingleGlyph(const Picture& picture)
 QSizeF naturalSize(const Picture& picture)
 {
     if (isSingleGlyph(picture)) {
-        const QRect visible = visiblePart(picture.glyphs.front());
-        if (!visible.isEmpty())
-            return visible.size();
+        const QImage& image = glyphImage(picture.glyphs.front());
+        if (!image.isNull())
+            return image.size();
     }
     return {1, 1};
 }
@@ -82,12 +77,12 @@ void draw(QPainter& painter, const QRectF& area, const Picture& picture)
 {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const Glyph& glyph : picture.glyphs) {
-        const QRect visible = visiblePart(glyph);
-        if (visible.isEmpty())
+        const QImage& image = glyphImage(glyph);
+        if (image.isNull())
             continue;
         const QRectF box(area.x() + glyph.box.x() * area.width(), area.y() + glyph.box.y() * area.height(),
                          glyph.box.width() * area.width(), glyph.box.height() * area.height());
-        painter.drawImage(fitted(visible.size(), box), drawnGlyph(glyph), visible);
+        painter.drawImage(fitted(image.size(), box), image);
     }
 }
 
