@@ -48,7 +48,6 @@ private slots:
         QCOMPARE(ui::render(clipart::train, {80, 60}, 1.0).cacheKey(), first.cacheKey());
     }
 
-    // The hot spot lies on the drawing (the fingertip, the pen's point), not beside it.
     // Drawn ahead on another thread, the text and all, it must be the drawing the screen would make.
     void artworkDrawnAheadIsTheArtwork()
     {
@@ -65,6 +64,7 @@ private slots:
         }
     }
 
+    // The hot spot lies on the drawing (the fingertip, the pen's point), not beside it.
     void pointersAre32PixelsWithTheHotSpotOnTheirPoint()
     {
         for (const ui::Pointer* pointer :
