@@ -42,6 +42,25 @@ private slots:
         QVERIFY(qAlpha(image.pixel(100, 25)) > 0);
     }
 
+    // A letter font gives only the glyph's coverage; the letter must still show, and in black.
+    void aLetterGlyphIsDrawnBlack()
+    {
+        const ui::Picture letter{{{"A", {0, 0, 1, 1}, "DejaVu Serif"}}};
+        const QImage image = ui::render(letter, {64, 64}, 1.0).toImage();
+        int opaque = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) < 250)
+                    continue;
+                ++opaque;
+                QVERIFY2(qRed(pixel) < 30 && qGreen(pixel) < 30 && qBlue(pixel) < 30,
+                         qPrintable(QColor(pixel).name()));
+            }
+        }
+        QVERIFY(opaque > 64 * 64 / 10);
+    }
+
     void aRenderedPictureComesFromTheCache()
     {
         const QPixmap first = ui::render(clipart::train, {80, 60}, 1.0);

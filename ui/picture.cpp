@@ -24,6 +24,21 @@ QFont glyphFont(const QString& family)
     return font;
 }
 
+// The glyph's own pixels at the font's size, read through a font engine of its own that goes
+// with it. Drawn as text instead, through the program's shared font, every colour glyph would stay
+// in that font's glyph caches (about 50 KiB each at this size) for as long as the program runs.
+// A glyph names one symbol, which a variation selector may follow; the symbol's glyph is the first.
+// A letter font gives only the glyph's coverage, which converts to black.
+QImage glyphPixels(const Glyph& glyph)
+{
+    const QRawFont font = QRawFont::fromFont(glyphFont(glyph.family));
+    const QList<quint32> indexes = font.glyphIndexesForString(glyph.text);
+    if (indexes.isEmpty() || indexes.front() == 0)
+        return {};
+    return font.alphaMapForGlyph(indexes.front(), QRawFont::PixelAntialiasing)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 // The glyph cut to its visible pixels, so that every glyph fills its box alike.
 const QImage& glyphImage(const Glyph& glyph)
 {
@@ -33,23 +48,16 @@ const QImage& glyphImage(const Glyph& glyph)
     if (found != cache.constEnd())
         return *found;
 
-    QImage canvas(2 * emojiPixelSize, 2 * emojiPixelSize, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    {
-        QPainter painter(&canvas);
-        painter.setFont(glyphFont(glyph.family));
-        painter.setPen(Qt::black);
-        painter.drawText(canvas.rect(), Qt::AlignCenter, glyph.text);
-    }
+    const QImage pixels = glyphPixels(glyph);
     QRect visible;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
             if (qAlpha(line[x]) > 0)
                 visible |= QRect(x, y, 1, 1);
         }
     }
-    return *cache.insert(key, visible.isEmpty() ? QImage() : canvas.copy(visible));
+    return *cache.insert(key, visible.isEmpty() ? QImage() : pixels.copy(visible));
 }
 
 QRectF fitted(const QSizeF& content, const QRectF& box)
