@@ -5,7 +5,7 @@
 namespace ui {
 
 CommandButton::CommandButton(const Container& container, const Rect& rect, const CommandButtonProps& props)
-    : QPushButton(props.caption)
+    : QPushButton(props.caption, container.widget())
 {
     place(*this, container, rect, props.rightToLeft, props.visible);
     if (props.font.face != Face::Default)

@@ -19,7 +19,7 @@ Container::Container(Frame& frame)
 
 void place(QWidget& control, const Container& container, const Rect& rect, bool rightToLeft, bool visible)
 {
-    control.setParent(container.widget());
+    Q_ASSERT(control.parentWidget() == container.widget());
     control.setGeometry(rect.toPixels());
     control.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     control.setAttribute(Qt::WA_NoMousePropagation);

@@ -23,9 +23,10 @@ private:
     QWidget* widget_;
 };
 
-// What every control does on creation: it takes its place in twips, in front of the controls
-// created after it (tables list controls front to back), with its own reading direction, and
-// keeps its pointer events to itself, so a control without a handler changes nothing.
+// What every control does on creation, having been created as a child of the container's widget:
+// it takes its place in twips, in front of the controls created after it (tables list controls
+// front to back), with its own reading direction, and keeps its pointer events to itself, so a
+// control without a handler changes nothing.
 void place(QWidget& control, const Container& container, const Rect& rect, bool rightToLeft, bool visible);
 
 } // namespace ui

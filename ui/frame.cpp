@@ -3,7 +3,7 @@
 namespace ui {
 
 Frame::Frame(const Container& container, const Rect& rect, const FrameProps& props)
-    : QGroupBox(props.caption)
+    : QGroupBox(props.caption, container.widget())
     , form_(container.form())
 {
     place(*this, container, rect, props.rightToLeft, props.visible);

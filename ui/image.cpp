@@ -21,7 +21,8 @@ QAccessibleInterface* accessibleImage(const QString&, QObject* object)
 } // namespace
 
 Image::Image(const Container& container, const Rect& rect, const ImageProps& props)
-    : picture_(props.picture)
+    : QWidget(container.widget())
+    , picture_(props.picture)
     , border_(props.border)
 {
     static const bool accessible = (QAccessible::installFactory(accessibleImage), true);

@@ -34,6 +34,7 @@ void drawCaption(QPainter& painter, const QRectF& area, const QString& caption, 
     option.setTextDirection(painter.layoutDirection());
     QTextLayout layout(caption, painter.font(), painter.device());
     layout.setTextOption(option);
+    layout.setCacheEnabled(true); // or drawing would shape the caption a second time
     QList<QTextLine> lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -59,7 +60,8 @@ void drawCaption(QPainter& painter, const QRectF& area, const QString& caption, 
 } // namespace
 
 Label::Label(const Container& container, const Rect& rect, const LabelProps& props)
-    : form_(container.form())
+    : QLabel(container.widget())
+    , form_(container.form())
     , alignment_(props.alignment)
     , back_(props.back)
     , fore_(props.fore)

@@ -7,7 +7,8 @@
 namespace ui {
 
 ListBox::ListBox(const Container& container, const Rect& rect, const ListBoxProps& props)
-    : sorted_(props.sorted)
+    : QListWidget(container.widget())
+    , sorted_(props.sorted)
 {
     place(*this, container, rect, props.rightToLeft, true);
     viewport()->setMouseTracking(true);
@@ -15,6 +16,7 @@ ListBox::ListBox(const Container& container, const Rect& rect, const ListBoxProp
     if (props.font.face != Face::Default)
         setFont(toQFont(props.font));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true); // one line each in one font: no need to measure every item
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setAcceptDrops(false);

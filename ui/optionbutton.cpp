@@ -5,7 +5,7 @@
 namespace ui {
 
 OptionButton::OptionButton(const Container& container, const Rect& rect, const OptionButtonProps& props)
-    : QRadioButton(props.caption)
+    : QRadioButton(props.caption, container.widget())
 {
     place(*this, container, rect, props.rightToLeft, true);
     connect(this, &QAbstractButton::toggled, this, [this](bool checked) {

@@ -6,7 +6,8 @@
 namespace ui {
 
 TextBox::TextBox(const Container& container, const Rect& rect, const TextBoxProps& props)
-    : dropBox_(props.dropBox)
+    : QLineEdit(container.widget())
+    , dropBox_(props.dropBox)
 {
     place(*this, container, rect, props.rightToLeft, props.visible);
     setAlignment(toQt(props.alignment) | Qt::AlignVCenter);
