@@ -1,4 +1,5 @@
 #include "screens/calculator/form1.h"
+#include "screens/fonts.h"
 #include "screens/main_menu/form4.h"
 #include "tests/support/announcements.h"
 #include "tests/support/input.h"
@@ -200,6 +201,22 @@ private slots:
         QTRY_VERIFY(dropDown->isVisible());
         QTest::mouseClick(dropDown, Qt::LeftButton, {}, dropDown->actionGeometry(chosen).center());
         QTRY_VERIFY(program::visibleForm() == app::forms().instance(FormId(target)));
+    }
+
+    // The menu loads ahead the fonts of the screens it leads to, so that none of them waits for
+    // its fonts when it opens; a font missing from that list would make its screen wait.
+    void theMenuLoadsAheadEveryFontOfEveryScreen()
+    {
+        QList<QFont> ahead;
+        for (const ui::Font& font : screens::everyFont)
+            ahead.append(ui::toQFont(font));
+        for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form5, FormId::Form6}) {
+            app::show(id);
+            for (const QWidget* control : app::forms().instance(id)->findChildren<QWidget*>()) {
+                if (control->testAttribute(Qt::WA_SetFont))
+                    QVERIFY2(ahead.contains(control->font()), qPrintable(control->font().toString()));
+            }
+        }
     }
 
     // Each symbol of the artwork lies under its hotspot: there the picture differs from the plain

@@ -1,7 +1,9 @@
 #include "ui/collation.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QString>
+#include <QTimer>
 
 namespace ui {
 
@@ -14,13 +16,23 @@ QString withoutTatweel(QStringView text)
     return result;
 }
 
+const QCollator& arabicOrder()
+{
+    static const QCollator collator{QLocale(QLocale::Arabic)};
+    return collator;
+}
+
 } // namespace
 
 bool alphabeticallyBefore(QStringView a, QStringView b)
 {
-    static const QCollator collator{QLocale(QLocale::Arabic)};
-    const int order = collator.compare(withoutTatweel(a), withoutTatweel(b));
+    const int order = arabicOrder().compare(withoutTatweel(a), withoutTatweel(b));
     return order != 0 ? order < 0 : a < b;
+}
+
+void prepareCollation()
+{
+    QTimer::singleShot(0, qApp, [] { arabicOrder().compare(u"ب", u"ا"); });
 }
 
 } // namespace ui

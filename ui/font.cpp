@@ -2,7 +2,10 @@
 
 #include "ui/zoom.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QStringList>
+#include <QTimer>
 
 namespace ui {
 
@@ -29,6 +32,12 @@ QStringList families(Face face)
 
 constexpr double pixelsPerPoint = 96.0 / 72.0;
 
+// What the screens write: Arabic letters and Latin ones, digits and the signs of sums. Measuring
+// it loads the face of every script and the faces standing in for them.
+const QString everyScript = QStringLiteral("ابتثجحخدذرزسشصضطظعغفقكلمنهةويءأإآؤئى "
+                                           "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz "
+                                           "0123456789 ٠١٢٣٤٥٦٧٨٩ +-*/=().:");
+
 } // namespace
 
 QFont toQFont(const Font& font)
@@ -40,6 +49,17 @@ QFont toQFont(const Font& font)
     result.setPixelSize(static_cast<int>(font.points * pixelsPerPoint * zoom() + 0.5));
     result.setBold(true);
     return result;
+}
+
+void prepareFonts(std::vector<Font> fonts)
+{
+    if (fonts.empty())
+        return;
+    QTimer::singleShot(0, qApp, [fonts = std::move(fonts)]() mutable {
+        QFontMetricsF(toQFont(fonts.back())).horizontalAdvance(everyScript);
+        fonts.pop_back();
+        prepareFonts(std::move(fonts));
+    });
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/artwork.h"
 #include "ui/clientarea.h"
+#include "ui/collation.h"
 #include "ui/faultnotice.h"
 #include "ui/tiledrag.h"
 
@@ -44,6 +45,8 @@ Form::Form(const FormProps& props)
     , tileDrag_(std::make_unique<TileDrag>(client_))
     , icon_(props.icon)
     , drawAhead_(props.drawAhead)
+    , loadAhead_(props.loadAhead)
+    , sortAhead_(props.sortAhead)
 {
     setWindowTitle(props.caption);
     setLayoutDirection(Qt::RightToLeft);
@@ -112,9 +115,12 @@ void Form::showEvent(QShowEvent* event)
     if (std::exchange(shownBefore_, true))
         return;
     settleTabOrder();
-    // Drawn once the window is up, so that the window does not wait for them.
+    // Drawn and loaded once the window is up, so that the window does not wait for them.
     QTimer::singleShot(0, this, [this] {
         prepareArtwork(drawAhead_, devicePixelRatioF());
+        prepareFonts(loadAhead_);
+        if (sortAhead_)
+            prepareCollation();
         if (icon_)
             setWindowIcon(toIcon(*icon_));
     });

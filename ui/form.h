@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/font.h"
 #include "ui/geometry.h"
 #include "ui/numbers.h"
 #include "ui/picture.h"
@@ -27,6 +28,8 @@ struct FormProps {
     const Picture* icon = nullptr;
     QString picture{};       // background artwork (SVG resource), drawn at the top-left corner, zoomed alike
     QStringList drawAhead{}; // the artwork of screens this one leads to, drawn once it is first shown
+    std::vector<Font> loadAhead{}; // the fonts of screens this one leads to, loaded once it is first shown
+    bool sortAhead = false; // a screen this one leads to sorts a list: the order is loaded with the fonts
 };
 
 // A fixed-size, right-to-left window. Its controls live in the client area and are declared by
@@ -72,6 +75,8 @@ private:
     FaultNotice* notice_ = nullptr;
     const Picture* icon_;
     QStringList drawAhead_;
+    std::vector<Font> loadAhead_;
+    bool sortAhead_;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     QPointer<QWidget> focusWhenHidden_;
     bool shownBefore_ = false;

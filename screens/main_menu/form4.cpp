@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "assets/artwork.h"
+#include "screens/fonts.h"
 
 using app::FormId;
 
@@ -11,7 +12,9 @@ Form4::Form4()
                 .height = 5655,
                 .icon = &clipart::pencilOverNotepad,
                 .picture = artwork::mainMenu,
-                .drawAhead = {artwork::contact}})
+                .drawAhead = {artwork::contact},
+                .loadAhead = screens::everyFont,
+                .sortAhead = true})
 {
     connect(this, &ui::Form::MouseMove, this, &Form4::Form_MouseMove);
     connect(&Label1, &ui::Label::MouseMove, this, &Form4::Label1_MouseMove);
