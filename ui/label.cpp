@@ -5,6 +5,7 @@
 #include "ui/pointer.h"
 #include "ui/tiledrag.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -57,11 +58,35 @@ void drawCaption(QPainter& painter, const QRectF& area, const QString& caption, 
     layout.draw(&painter, area.topLeft());
 }
 
+// Read as its caption, unless it has a name of its own (a hotspot's caption says nothing).
+class AccessibleLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLabel(Label* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString named = QAccessibleWidget::text(kind);
+        if (kind != QAccessible::Name || !named.isEmpty())
+            return named;
+        return static_cast<const Label*>(object())->caption();
+    }
+};
+
+QAccessibleInterface* accessibleLabel(const QString&, QObject* object)
+{
+    auto* label = qobject_cast<Label*>(object);
+    return label ? new AccessibleLabel(label) : nullptr;
+}
+
 } // namespace
 
 Label::Label(const Container& container, const Rect& rect, const LabelProps& props)
-    : QLabel(container.widget())
+    : QWidget(container.widget())
     , form_(container.form())
+    , caption_(props.caption)
     , alignment_(props.alignment)
     , back_(props.back)
     , fore_(props.fore)
@@ -69,23 +94,27 @@ Label::Label(const Container& container, const Rect& rect, const LabelProps& pro
     , border_(props.border)
     , tile_(props.tile)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleLabel), true);
+    Q_UNUSED(accessible);
     place(*this, container, rect, props.rightToLeft, true);
-    setFocusPolicy(Qt::NoFocus);
     if (props.font.face != Face::Default)
         setFont(toQFont(props.font));
     if (props.pointer)
         setPointer(*this, *props.pointer);
     if (!props.accessibleName.isEmpty())
         setAccessibleName(props.accessibleName);
-    setText(props.caption);
 }
 
 void Label::setCaption(const QString& caption)
 {
-    if (caption == text())
+    if (caption == caption_)
         return;
-    setText(caption);
+    caption_ = caption;
     update();
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void Label::setForeColor(Color color)
@@ -108,12 +137,12 @@ void Label::paintEvent(QPaintEvent*)
     // A caption that begins in Arabic reads right to left even on a left-to-right label, whose
     // alignment stays as declared.
     const bool leftToRight = layoutDirection() == Qt::LeftToRight;
-    painter.setLayoutDirection(leftToRight && !text().isRightToLeft() ? Qt::LeftToRight : Qt::RightToLeft);
+    painter.setLayoutDirection(leftToRight && !caption_.isRightToLeft() ? Qt::LeftToRight : Qt::RightToLeft);
     Qt::Alignment alignment = toQt(alignment_);
     if (leftToRight)
         alignment |= Qt::AlignAbsolute;
     painter.setFont(font());
-    drawCaption(painter, area, displayed(text()), alignment, tile_);
+    drawCaption(painter, area, displayed(caption_), alignment, tile_);
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

@@ -7,7 +7,7 @@
 #include "ui/font.h"
 #include "ui/picture.h"
 
-#include <QLabel>
+#include <QWidget>
 
 namespace ui {
 
@@ -26,15 +26,15 @@ struct LabelProps {
 };
 
 // Static text, and also a tile, a hotspot or a hint label. The caption wraps at word boundaries
-// and is clipped at the bottom edge.
-class Label : public QLabel {
+// and is clipped at the bottom edge. A screen reader reads it as static text.
+class Label : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
 
 public:
     Label(const Container& container, const Rect& rect, const LabelProps& props = {});
 
-    QString caption() const { return text(); }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
     Color foreColor() const { return fore_; }
     void setForeColor(Color color);
@@ -52,6 +52,7 @@ protected:
 
 private:
     Form& form_;
+    QString caption_;
     Align alignment_;
     Color back_;
     Color fore_;
