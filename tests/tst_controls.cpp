@@ -328,6 +328,26 @@ private slots:
         QVERIFY(red);
     }
 
+    // A text box sits sunken in the form: darker along its top and left edges than along its
+    // bottom and right ones. The box that has the keyboard shows it, locked or not.
+    void aTextBoxIsSunkenAndShowsTheKeyboardFocus()
+    {
+        const auto lightness = [](const QImage& shot, int x, int y) {
+            return shot.pixelColor(x, y).lightness();
+        };
+        const QImage unfocused = form->Result.grab().toImage();
+        const int right = unfocused.width() - 1, bottom = unfocused.height() - 1;
+        for (int edge : {0, 1}) {
+            QVERIFY(lightness(unfocused, edge, bottom / 2) < lightness(unfocused, right - edge, bottom / 2));
+            QVERIFY(lightness(unfocused, right / 2, edge) < lightness(unfocused, right / 2, bottom - edge));
+        }
+        const QColor highlight = form->Result.palette().color(QPalette::Highlight);
+        QVERIFY(unfocused.pixelColor(right / 2, 2) != highlight);
+        form->Result.setFocus();
+        QTRY_VERIFY(form->Result.hasFocus());
+        QCOMPARE(form->Result.grab().toImage().pixelColor(right / 2, 2), highlight);
+    }
+
     // A screen reader reads each control as what it is and says what it holds.
     void everyControlReadsAsWhatItIs_data()
     {

@@ -4,11 +4,16 @@
 #include <QRect>
 
 class QPainter;
+class QPalette;
 
 namespace ui {
 
 // Draws a single-line border along the inside of the rectangle, one pixel wide at zoom 1 and
 // thicker as the zoom grows, and gives the rectangle within it.
 QRect drawBorder(QPainter& painter, const QRect& rect, const QColor& color);
+
+// Draws a sunken border of two lines, each as wide as the single line above: shadowed along the
+// top and left, lit along the bottom and right. Gives the rectangle within it.
+QRect drawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette);
 
 } // namespace ui

@@ -31,6 +31,9 @@ public:
 
     bool isDropBox() const { return dropBox_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool dropBox_;
 };
