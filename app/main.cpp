@@ -1,3 +1,4 @@
+#include "app/eventloop.h"
 #include "app/forms.h"
 #include "assets/clipart.h"
 #include "screens/screens.h"
@@ -16,6 +17,7 @@ constexpr QSize largestClient{ui::pixels(8940, 1.0), ui::pixels(6900, 1.0)};
 
 int main(int argc, char* argv[])
 {
+    app::useQtEventLoop();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marzun"));
     QApplication::setDesktopFileName(QStringLiteral("example.marzun.Marzun"));

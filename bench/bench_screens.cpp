@@ -1,6 +1,7 @@
 // In-process timings of what a child waits for: opening a screen, showing it again, painting it,
 // dropping a tile, a check, and drawing a picture. Each is measured next to a bare window of the
 // same size in the same run; the table at the end gives the ratios of the medians.
+#include "app/eventloop.h"
 #include "assets/clipart.h"
 #include "bench/canvas.h"
 #include "bench/screen_table.h"
@@ -294,6 +295,7 @@ private:
 
 int main(int argc, char* argv[])
 {
+    app::useQtEventLoop(); // as the program does
     QApplication application(argc, argv);
     program::quietPlatformNoise();
     screens::registerAll(app::forms());

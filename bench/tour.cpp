@@ -2,6 +2,7 @@
 // and shows every picture and reports the peak resident memory after all of it.
 // With --first FormN it times instead the first opening of that one screen in a fresh program,
 // next to a bare window of the same size.
+#include "app/eventloop.h"
 #include "assets/clipart.h"
 #include "bench/canvas.h"
 #include "bench/proc.h"
@@ -137,6 +138,7 @@ int firstOpening(std::string_view name)
 
 int main(int argc, char* argv[])
 {
+    app::useQtEventLoop(); // as the program does
     QApplication application(argc, argv);
     if (argc == 3 && std::string_view(argv[1]) == "--first")
         return firstOpening(argv[2]);
