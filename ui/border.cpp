@@ -38,4 +38,9 @@ QRect drawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& pal
     return inner.adjusted(line, line, -line, -line);
 }
 
+int sunkenBorderWidth()
+{
+    return 2 * scaled(1);
+}
+
 } // namespace ui

@@ -16,4 +16,7 @@ QRect drawBorder(QPainter& painter, const QRect& rect, const QColor& color);
 // top and left, lit along the bottom and right. Gives the rectangle within it.
 QRect drawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette);
 
+// How far a sunken border reaches in from each edge, at the zoom in force.
+int sunkenBorderWidth();
+
 } // namespace ui

@@ -3,7 +3,6 @@
 #include "ui/border.h"
 #include "ui/form.h"
 #include "ui/palette.h"
-#include "ui/zoom.h"
 
 #include <QPainter>
 
@@ -16,7 +15,7 @@ TextBox::TextBox(const Container& container, const Rect& rect, const TextBoxProp
     place(*this, container, rect, props.rightToLeft, props.visible);
     // The border is the box's own, sunken as the system draws it; the text keeps clear of it.
     setFrame(false);
-    const int border = scaled(2);
+    const int border = sunkenBorderWidth();
     setTextMargins(border, border, border, border);
     setAlignment(toQt(props.alignment) | Qt::AlignVCenter);
     setColors(*this, props.back, props.fore);
