@@ -3,6 +3,7 @@
 #include "tests/support/input.h"
 #include "ui/collation.h"
 #include "ui/tiledrag.h"
+#include "ui/zoom.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -346,6 +347,66 @@ private slots:
         form->Result.setFocus();
         QTRY_VERIFY(form->Result.hasFocus());
         QCOMPARE(form->Result.grab().toImage().pixelColor(right / 2, 2), highlight);
+    }
+
+    // A command button stands out of the form, lighter along its top and left edges than along its
+    // bottom and right ones, sinks while it is pressed and shows when it has the keyboard.
+    void aCommandButtonStandsOutSinksWhilePressedAndShowsTheKeyboardFocus()
+    {
+        ui::CommandButton& button = form->Button;
+        const auto standsOut = [&button] {
+            const QImage shot = button.grab().toImage();
+            const int right = shot.width() - 1, bottom = shot.height() - 1;
+            const auto lightness = [&shot](int x, int y) { return shot.pixelColor(x, y).lightness(); };
+            return lightness(0, bottom / 2) > lightness(right, bottom / 2) &&
+                   lightness(right / 2, 0) > lightness(right / 2, bottom);
+        };
+        const QRgb highlight = button.palette().color(QPalette::Highlight).rgb();
+        const auto showsFocus = [&] {
+            return button.grab().toImage().pixel(button.width() / 2, 2) == highlight;
+        };
+        form->Box.setFocus();
+        QTRY_VERIFY(!button.hasFocus());
+        QVERIFY(standsOut());
+        QVERIFY(!showsFocus());
+        QTest::mousePress(&button, Qt::LeftButton, {}, button.rect().center());
+        QVERIFY(!standsOut());
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, button.rect().center());
+        QVERIFY(standsOut());
+        QVERIFY(button.hasFocus()); // a click takes the keyboard along
+        QVERIFY(showsFocus());
+    }
+
+    // A frame is an etched groove, a dark line with a lit one inside it, whose top line its caption
+    // interrupts near the leading edge: on the left in a left-to-right frame, on the right otherwise.
+    void aFrameIsAnEtchedGrooveWithItsCaptionInTheTopLine_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+
+    void aFrameIsAnEtchedGrooveWithItsCaptionInTheTopLine()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        ui::Frame& frame = form->Frame1;
+        frame.setLayoutDirection(direction);
+        const QImage shot = frame.grab().toImage();
+        const QRgb groove = frame.palette().color(QPalette::Mid).rgb();
+        const QRgb ridge = frame.palette().color(QPalette::Light).rgb();
+        const int right = shot.width() - 1, bottom = shot.height() - 1, middle = shot.height() / 2;
+        QCOMPARE(shot.pixel(0, middle), groove);
+        QCOMPARE(shot.pixel(1, middle), ridge);
+        QCOMPARE(shot.pixel(right - 1, middle), groove);
+        QCOMPARE(shot.pixel(right, middle), ridge);
+        QCOMPARE(shot.pixel(shot.width() / 2, bottom - 1), groove);
+        QCOMPARE(shot.pixel(shot.width() / 2, bottom), ridge);
+        const int topLine = int(QFontMetricsF(frame.font(), &frame).height() / 2);
+        const int besideCaption = ui::scaled(8) - 1; // in the gap before the caption starts
+        const int leading = direction == Qt::LeftToRight ? besideCaption : right - besideCaption;
+        const int trailing = right - leading;
+        QCOMPARE(shot.pixel(trailing, topLine), groove);
+        QCOMPARE(shot.pixel(leading, topLine), frame.palette().color(QPalette::Window).rgb());
     }
 
     // A screen reader reads each control as what it is and says what it holds.

@@ -9,15 +9,29 @@ namespace ui {
 
 namespace {
 
-// Lines of the given width along the inside of the rectangle: one colour along the top and left
-// sides, another along the bottom and right ones.
-void drawEdges(QPainter& painter, const QRect& rect, int line, const QColor& topLeft,
-               const QColor& bottomRight)
+// The colours of one line: along the top and left sides, and along the bottom and right ones.
+struct Shades {
+    QColor topLeft;
+    QColor bottomRight;
+};
+
+// A line of the given width along the inside of the rectangle.
+void drawEdges(QPainter& painter, const QRect& rect, int line, const Shades& shades)
 {
-    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), line), topLeft);
-    painter.fillRect(QRect(rect.left(), rect.top(), line, rect.height()), topLeft);
-    painter.fillRect(QRect(rect.left(), rect.bottom() - line + 1, rect.width(), line), bottomRight);
-    painter.fillRect(QRect(rect.right() - line + 1, rect.top(), line, rect.height()), bottomRight);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), line), shades.topLeft);
+    painter.fillRect(QRect(rect.left(), rect.top(), line, rect.height()), shades.topLeft);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - line + 1, rect.width(), line), shades.bottomRight);
+    painter.fillRect(QRect(rect.right() - line + 1, rect.top(), line, rect.height()), shades.bottomRight);
+}
+
+// Two lines, each as wide as a single border, the outer one along the rectangle's inside edges.
+QRect drawTwoLines(QPainter& painter, const QRect& rect, const Shades& outer, const Shades& inner)
+{
+    const int line = scaled(1);
+    drawEdges(painter, rect, line, outer);
+    const QRect within = rect.adjusted(line, line, -line, -line);
+    drawEdges(painter, within, line, inner);
+    return within.adjusted(line, line, -line, -line);
 }
 
 } // namespace
@@ -25,20 +39,29 @@ void drawEdges(QPainter& painter, const QRect& rect, int line, const QColor& top
 QRect drawBorder(QPainter& painter, const QRect& rect, const QColor& color)
 {
     const int line = scaled(1);
-    drawEdges(painter, rect, line, color, color);
+    drawEdges(painter, rect, line, {color, color});
     return rect.adjusted(line, line, -line, -line);
 }
 
 QRect drawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette)
 {
-    const int line = scaled(1);
-    drawEdges(painter, rect, line, palette.color(QPalette::Mid), palette.color(QPalette::Light));
-    const QRect inner = rect.adjusted(line, line, -line, -line);
-    drawEdges(painter, inner, line, palette.color(QPalette::Shadow), palette.color(QPalette::Midlight));
-    return inner.adjusted(line, line, -line, -line);
+    return drawTwoLines(painter, rect, {palette.color(QPalette::Mid), palette.color(QPalette::Light)},
+                        {palette.color(QPalette::Shadow), palette.color(QPalette::Midlight)});
 }
 
-int sunkenBorderWidth()
+QRect drawRaisedBorder(QPainter& painter, const QRect& rect, const QPalette& palette)
+{
+    return drawTwoLines(painter, rect, {palette.color(QPalette::Light), palette.color(QPalette::Shadow)},
+                        {palette.color(QPalette::Midlight), palette.color(QPalette::Mid)});
+}
+
+QRect drawEtchedBorder(QPainter& painter, const QRect& rect, const QPalette& palette)
+{
+    const QColor groove = palette.color(QPalette::Mid), ridge = palette.color(QPalette::Light);
+    return drawTwoLines(painter, rect, {groove, ridge}, {ridge, groove});
+}
+
+int twoLineBorderWidth()
 {
     return 2 * scaled(1);
 }

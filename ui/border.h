@@ -16,7 +16,14 @@ QRect drawBorder(QPainter& painter, const QRect& rect, const QColor& color);
 // top and left, lit along the bottom and right. Gives the rectangle within it.
 QRect drawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette);
 
-// How far a sunken border reaches in from each edge, at the zoom in force.
-int sunkenBorderWidth();
+// A raised border, as a button stands out of the form: lit along the top and left, shadowed
+// along the bottom and right.
+QRect drawRaisedBorder(QPainter& painter, const QRect& rect, const QPalette& palette);
+
+// An etched groove, as around a frame: a shadowed line with a lit one beside it on every side.
+QRect drawEtchedBorder(QPainter& painter, const QRect& rect, const QPalette& palette);
+
+// How far a border of two lines reaches in from each edge, at the zoom in force.
+int twoLineBorderWidth();
 
 } // namespace ui

@@ -24,6 +24,9 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace ui

@@ -22,6 +22,9 @@ public:
 
     Form& form() const { return form_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     Form& form_;
 };

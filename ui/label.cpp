@@ -1,6 +1,7 @@
 #include "ui/label.h"
 
 #include "ui/border.h"
+#include "ui/caption.h"
 #include "ui/form.h"
 #include "ui/pointer.h"
 #include "ui/tiledrag.h"
@@ -8,55 +9,10 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QTextLayout>
 
 namespace ui {
 
 namespace {
-
-// A caption's line breaks are CR LF; a break that ends the caption adds no visible line.
-QString displayed(QString caption)
-{
-    while (caption.endsWith(QStringLiteral("\r\n")))
-        caption.chop(2);
-    caption.replace(QStringLiteral("\r\n"), QChar(QChar::LineSeparator));
-    return caption;
-}
-
-// Wraps the caption at word boundaries inside the area and clips it at the bottom edge. The faces
-// that stand in for the declared ones are taller, so where the lines would not fit, their pitch
-// closes up a little (never below 85%) so that the last line's dots below the letters stay in.
-void drawCaption(QPainter& painter, const QRectF& area, const QString& caption, Qt::Alignment horizontal,
-                 bool centred)
-{
-    QTextOption option(QStyle::visualAlignment(painter.layoutDirection(), horizontal));
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTextDirection(painter.layoutDirection());
-    QTextLayout layout(caption, painter.font(), painter.device());
-    layout.setTextOption(option);
-    layout.setCacheEnabled(true); // or drawing would shape the caption a second time
-    QList<QTextLine> lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(area.width());
-        lines.append(line);
-    }
-    layout.endLayout();
-    if (lines.isEmpty())
-        return;
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const qsizetype gaps = lines.size() - 1;
-    qreal pitch = metrics.lineSpacing();
-    if (gaps > 0 && gaps * pitch + metrics.height() > area.height())
-        pitch = qMax(0.85 * pitch, (area.height() - metrics.height()) / gaps);
-    const qreal height = gaps * pitch + metrics.height();
-    const qreal top = centred ? (area.height() - height) / 2 : 0;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        lines[i].setPosition({0, top + i * pitch});
-    painter.setClipRect(area);
-    layout.draw(&painter, area.topLeft());
-}
 
 // Read as its caption, unless it has a name of its own (a hotspot's caption says nothing).
 class AccessibleLabel : public QAccessibleWidget {

@@ -15,7 +15,7 @@ TextBox::TextBox(const Container& container, const Rect& rect, const TextBoxProp
     place(*this, container, rect, props.rightToLeft, props.visible);
     // The border is the box's own, sunken as the system draws it; the text keeps clear of it.
     setFrame(false);
-    const int border = sunkenBorderWidth();
+    const int border = twoLineBorderWidth();
     setTextMargins(border, border, border, border);
     setAlignment(toQt(props.alignment) | Qt::AlignVCenter);
     setColors(*this, props.back, props.fore);
