@@ -217,8 +217,8 @@ private slots:
         input::drag(digit(7), screen().Text1);
         input::drag(digit(2), screen().Text2);
         input::click(screen().Command1);
-        screen().Text1.clear();
-        screen().Text2.clear();
+        screen().Text1.setText({});
+        screen().Text2.setText({});
         input::type(screen().Text1, first);
         input::type(screen().Text2, second);
         input::click(operationButton(sign));
@@ -258,13 +258,13 @@ private slots:
 
     void keyboardOrderStartsInTheFirstBox()
     {
-        QCOMPARE(QApplication::focusWidget(), &screen().Text1);
+        QCOMPARE(program::focusedControl(), &screen().Text1);
         const QList<QWidget*> expected = {&screen().Text2,    &screen().Text3,    &screen().Command1,
                                           &screen().Command2, &screen().Command3, &screen().Command4,
                                           &screen().Command5, &screen().Text1};
         for (QWidget* next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(program::focusedControl(), next);
         }
     }
 

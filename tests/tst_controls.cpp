@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
@@ -63,7 +64,7 @@ private slots:
         form->Button.setFocus();
         input::drag(form->Tile7, form->Box);
         QCOMPARE(QApplication::focusWidget(), &form->Button);
-        QVERIFY(!form->Box.hasSelectedText());
+        QVERIFY(!form->Box.findChild<QLineEdit*>()->hasSelectedText());
     }
 
     void dropsOnAnythingButADropBoxChangeNothing_data()
@@ -207,12 +208,12 @@ private slots:
 
     void focusFollowsTabIndexFromTheLowestVisible()
     {
-        QCOMPARE(QApplication::focusWidget(), &form->Button); // TabIndex 0; Hidden (1) is not shown
+        QCOMPARE(program::focusedControl(), &form->Button); // TabIndex 0; Hidden (1) is not shown
         const QList<QWidget*> expected = {&form->Locked, &form->Box, &form->Result, &form->List,
                                           &form->OptionA};
         for (QWidget* next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(program::focusedControl(), next);
         }
     }
 
@@ -331,22 +332,54 @@ private slots:
 
     // A text box sits sunken in the form: darker along its top and left edges than along its
     // bottom and right ones. The box that has the keyboard shows it, locked or not.
+    void aTextBoxIsSunkenAndShowsTheKeyboardFocus_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("locked") << "Result";
+        QTest::newRow("typed into") << "Box";
+    }
+
     void aTextBoxIsSunkenAndShowsTheKeyboardFocus()
     {
+        QFETCH(QString, box);
+        QWidget& control = *controlNamed(box);
+        form->Button.setFocus();
         const auto lightness = [](const QImage& shot, int x, int y) {
             return shot.pixelColor(x, y).lightness();
         };
-        const QImage unfocused = form->Result.grab().toImage();
+        const QImage unfocused = control.grab().toImage();
         const int right = unfocused.width() - 1, bottom = unfocused.height() - 1;
         for (int edge : {0, 1}) {
             QVERIFY(lightness(unfocused, edge, bottom / 2) < lightness(unfocused, right - edge, bottom / 2));
             QVERIFY(lightness(unfocused, right / 2, edge) < lightness(unfocused, right / 2, bottom - edge));
         }
-        const QColor highlight = form->Result.palette().color(QPalette::Highlight);
+        const QColor highlight = control.palette().color(QPalette::Highlight);
         QVERIFY(unfocused.pixelColor(right / 2, 2) != highlight);
-        form->Result.setFocus();
-        QTRY_VERIFY(form->Result.hasFocus());
-        QCOMPARE(form->Result.grab().toImage().pixelColor(right / 2, 2), highlight);
+        input::click(control);
+        QTRY_VERIFY(control.hasFocus());
+        QCOMPARE(control.grab().toImage().pixelColor(right / 2, 2), highlight);
+    }
+
+    // A locked box shows what it holds in its own colour and font, on one line even where a
+    // dropped letter brings a line break along.
+    void aLockedBoxShowsItsTextOnOneLine()
+    {
+        ui::TextBox& box = form->Result;
+        const auto inkRows = [&] { // rows inside the border with dark text on them
+            const QImage shot = box.grab().toImage();
+            const int margin = 4;
+            QList<int> rows;
+            for (int y = margin; y < shot.height() - margin; ++y)
+                for (int x = margin; x < shot.width() - margin; ++x)
+                    if (shot.pixelColor(x, y).lightness() < 128 && !rows.contains(y))
+                        rows.append(y);
+            return rows;
+        };
+        QVERIFY(inkRows().isEmpty());
+        box.setText("ي\r\nب");
+        const QList<int> rows = inkRows();
+        QVERIFY(!rows.isEmpty());
+        QVERIFY(rows.last() - rows.first() < QFontMetrics(box.font()).height());
     }
 
     // A command button stands out of the form, lighter along its top and left edges than along its

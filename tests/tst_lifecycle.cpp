@@ -25,7 +25,7 @@ private slots:
         const QPoint offCentre =
             calculator->geometry().center() - calculator->screen()->availableGeometry().center();
         QVERIFY(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2);
-        QCOMPARE(QApplication::focusWidget()->geometry(), QRect(16, 72, 81, 33));
+        QCOMPARE(program::focusedControl()->geometry(), QRect(16, 72, 81, 33));
     }
 
     void windowsAreFixedSizeWithoutMaximizeBox()

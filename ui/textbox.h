@@ -5,7 +5,9 @@
 #include "ui/container.h"
 #include "ui/font.h"
 
-#include <QLineEdit>
+#include <QWidget>
+
+class QLineEdit;
 
 namespace ui {
 
@@ -22,19 +24,34 @@ struct TextBoxProps {
     int tabIndex = 0;
 };
 
-// A one-line text box with a sunken border; also a drop box or a result box.
-class TextBox : public QLineEdit {
+// A one-line text box with a sunken border; also a drop box or a result box. A box the user may
+// type into holds a line editor inside its border, which takes its keyboard focus. A locked box
+// only shows its text, which spares the word screens an editor for each of their many boxes.
+class TextBox : public QWidget {
     Q_OBJECT
 
 public:
     TextBox(const Container& container, const Rect& rect, const TextBoxProps& props = {});
 
+    // The box that the widget is, or whose line editor it is; null for any other widget.
+    static TextBox* of(QWidget* widget);
+
+    QString text() const;
+    void setText(const QString& text);
+    bool isLocked() const { return !editor_; }
     bool isDropBox() const { return dropBox_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QRect inside() const;
+
+    QLineEdit* editor_ = nullptr;
+    QString text_; // a locked box's
+    Qt::Alignment alignment_;
     bool dropBox_;
 };
 

@@ -61,7 +61,7 @@ void TileDrag::drop(QPoint globalPosition)
         return;
     outline_->hide();
     const QPointer<Label> tile = std::exchange(tile_, nullptr);
-    auto* box = qobject_cast<TextBox*>(area_->childAt(area_->mapFromGlobal(globalPosition)));
+    TextBox* box = TextBox::of(area_->childAt(area_->mapFromGlobal(globalPosition)));
     if (tile && box && box->isDropBox())
         box->setText(tile->caption());
 }

@@ -1,10 +1,10 @@
 #include "tests/support/announcements.h"
 
-#include <QList>
-#include <QPointer>
 #include <private/qguiapplication_p.h>
+#include <QList>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <QPointer>
 
 #include <algorithm>
 

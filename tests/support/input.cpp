@@ -2,7 +2,9 @@
 
 #include "screens/screens.h"
 #include "ui/form.h"
+#include "ui/textbox.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -50,10 +52,12 @@ void click(QWidget& widget)
 
 void type(QWidget& widget, const QString& text)
 {
-    // Key by key, as a keyboard of any layout sends them, Arabic letters and digits included.
+    // Key by key, as a keyboard of any layout sends them, Arabic letters and digits included, to
+    // whatever takes the control's keys.
+    QWidget* receiver = widget.focusProxy() ? widget.focusProxy() : &widget;
     for (QChar character : text) {
-        QTest::sendKeyEvent(QTest::Press, &widget, Qt::Key_unknown, QString(character), {});
-        QTest::sendKeyEvent(QTest::Release, &widget, Qt::Key_unknown, QString(character), {});
+        QTest::sendKeyEvent(QTest::Press, receiver, Qt::Key_unknown, QString(character), {});
+        QTest::sendKeyEvent(QTest::Release, receiver, Qt::Key_unknown, QString(character), {});
     }
 }
 
@@ -120,6 +124,14 @@ QWidget& button(app::FormId id, const QString& caption)
             return *candidate;
     }
     qFatal("no button %s", qPrintable(caption));
+}
+
+QWidget* focusedControl()
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (ui::TextBox* box = ui::TextBox::of(focused))
+        return box;
+    return focused;
 }
 
 bool ended()

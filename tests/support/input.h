@@ -39,6 +39,8 @@ bool ended();
 void quietPlatformNoise();
 // The command button of a screen that shows this caption.
 QWidget& button(app::FormId id, const QString& caption);
+// The control that has the keyboard, a text box also while its line editor has it.
+QWidget* focusedControl();
 
 template <class Screen> Screen& screen(app::FormId id)
 {
