@@ -1,7 +1,6 @@
 #include "ui/container.h"
 
 #include "ui/form.h"
-#include "ui/frame.h"
 
 namespace ui {
 
@@ -11,9 +10,9 @@ Container::Container(Form& form)
 {
 }
 
-Container::Container(Frame& frame)
-    : form_(&frame.form())
-    , widget_(&frame)
+Container::Container(Form& form, QWidget* inside)
+    : form_(&form)
+    , widget_(inside)
 {
 }
 

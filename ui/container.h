@@ -7,13 +7,12 @@ class QWidget;
 namespace ui {
 
 class Form;
-class Frame;
 
 // Where a control lives: the client area of its form, or the inside of a frame on that form.
 class Container {
 public:
     Container(Form& form);
-    Container(Frame& frame);
+    Container(Form& form, QWidget* inside);
 
     Form& form() const { return *form_; }
     QWidget* widget() const { return widget_; }

@@ -115,6 +115,7 @@ void Form::showEvent(QShowEvent* event)
     if (std::exchange(shownBefore_, true))
         return;
     settleTabOrder();
+    tileDrag_->watchTiles();
     // Drawn and loaded once the window is up, so that the window does not wait for them.
     QTimer::singleShot(0, this, [this] {
         prepareArtwork(drawAhead_, devicePixelRatioF());

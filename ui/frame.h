@@ -20,7 +20,8 @@ class Frame : public QGroupBox {
 public:
     Frame(const Container& container, const Rect& rect, const FrameProps& props = {});
 
-    Form& form() const { return form_; }
+    // Controls declared inside the frame name it as their container.
+    operator Container() { return {form_, this}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

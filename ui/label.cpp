@@ -2,9 +2,7 @@
 
 #include "ui/border.h"
 #include "ui/caption.h"
-#include "ui/form.h"
 #include "ui/pointer.h"
-#include "ui/tiledrag.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -41,7 +39,6 @@ QAccessibleInterface* accessibleLabel(const QString&, QObject* object)
 
 Label::Label(const Container& container, const Rect& rect, const LabelProps& props)
     : QWidget(container.widget())
-    , form_(container.form())
     , caption_(props.caption)
     , alignment_(props.alignment)
     , back_(props.back)
@@ -104,27 +101,19 @@ void Label::paintEvent(QPaintEvent*)
 void Label::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (tile_ && event->button() == Qt::LeftButton)
-        form_.tileDrag().start(*this, event->position().toPoint());
-    else if (!tile_)
-        clicks_.press(*event);
+    clicks_.press(*event);
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    if (form_.tileDrag().active())
-        form_.tileDrag().move(event->globalPosition().toPoint());
-    else
-        emit MouseMove();
+    emit MouseMove();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    if (form_.tileDrag().active() && event->button() == Qt::LeftButton)
-        form_.tileDrag().drop(event->globalPosition().toPoint());
-    else if (clicks_.release(*event, rect()))
+    if (clicks_.release(*event, rect()))
         emit Click();
 }
 

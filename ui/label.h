@@ -19,7 +19,7 @@ struct LabelProps {
     bool transparent = false; // only the text is drawn; the rectangle still takes pointer events
     bool border = false;      // a single-line border
     Font font{};
-    bool tile = false; // dragged onto drop boxes instead of being clicked
+    bool tile = false; // dragged onto drop boxes by its form instead of being clicked
     const Pointer* pointer = nullptr;
     bool rightToLeft = false;
     QString accessibleName{}; // for labels whose caption says nothing, such as hotspots
@@ -29,7 +29,6 @@ struct LabelProps {
 // and is clipped at the bottom edge. A screen reader reads it as static text.
 class Label : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
 
 public:
     Label(const Container& container, const Rect& rect, const LabelProps& props = {});
@@ -51,7 +50,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Form& form_;
     QString caption_;
     Align alignment_;
     Color back_;

@@ -4,6 +4,7 @@
 #include "ui/textbox.h"
 #include "ui/zoom.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
@@ -37,6 +38,41 @@ TileDrag::TileDrag(QWidget* area)
 }
 
 TileDrag::~TileDrag() = default;
+
+void TileDrag::watchTiles()
+{
+    for (Label* label : area_->findChildren<Label*>()) {
+        if (label->isTile())
+            label->installEventFilter(this);
+    }
+}
+
+// A press of the primary button starts a drag; while it lasts, the tile's moves and its release
+// belong to the drag. Any other input reaches the tile as usual.
+bool TileDrag::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        start(*static_cast<Label*>(watched), mouse->position().toPoint());
+        return true;
+    case QEvent::MouseMove:
+        if (!active())
+            return false;
+        move(mouse->globalPosition().toPoint());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!active() || mouse->button() != Qt::LeftButton)
+            return false;
+        drop(mouse->globalPosition().toPoint());
+        return true;
+    default:
+        return false;
+    }
+}
 
 void TileDrag::start(Label& tile, QPoint grabbedAt)
 {
