@@ -1,10 +1,15 @@
 #pragma once
 
+#include "ui/commandbutton.h"
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/textbox.h"
 
-// What the three word games share: their letter tiles and drop boxes, the built word, the picture.
+#include <algorithm>
+#include <span>
+
+// What the three word games share: their letter tiles and drop boxes, the word table, the built
+// word, the picture.
 namespace screens {
 
 inline ui::LabelProps letterTile(const QString& letter, ui::Color back)
@@ -27,6 +32,33 @@ inline ui::TextBoxProps letterBox(int tabIndex, bool visible)
             .dropBox = true,
             .visible = visible,
             .tabIndex = tabIndex};
+}
+
+// A row of a word game's word table.
+template <class Screen> struct Word {
+    QString text;
+    int boxes; // the letter boxes that choosing it shows, one a letter
+    ui::Image Screen::*picture;
+    ui::CommandButton Screen::*button = nullptr; // the picture game checks each word with a button of its own
+    bool emptiesResult = false;                  // choosing it empties the result box too
+};
+
+template <class Screen> const Word<Screen>* find(std::span<const Word<Screen>> words, const QString& text)
+{
+    const auto found = std::ranges::find(words, text, &Word<Screen>::text);
+    return found == words.end() ? nullptr : &*found;
+}
+
+// A word's picture: hidden until its word asks for it, and read out by its word.
+template <class Screen> void nameWordPictures(Screen& screen, std::span<const Word<Screen>> words)
+{
+    for (const Word<Screen>& word : words)
+        (screen.*word.picture).setAccessibleName(word.text);
+}
+
+inline ui::ImageProps wordPicture(const ui::Picture& drawing, const ui::Pointer* pointer = nullptr)
+{
+    return {.picture = &drawing, .visible = false, .pointer = pointer};
 }
 
 // The built word: the boxes' letters joined in box order; empty boxes add nothing.

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-using Tile = ui::Label Form2::*;
+using Tile = ui::Label screens::ArabicLetterTiles::*;
 Q_DECLARE_METATYPE(Tile)
 
 namespace {
@@ -83,10 +83,10 @@ private slots:
 
 private:
     Form2& screen() { return program::screen<Form2>(app::FormId::Form2); }
-    static const Form2::Word& word(const QString& text);
+    QList<ui::Label*> tilesSpelling(const QString& word);
     void choose(const QString& text);
-    void build(const std::vector<Tile>& tiles);
-    void spell(const QString& text) { build(word(text).tiles); }
+    void build(const QList<ui::Label*>& tiles);
+    void spell(const QString& text) { build(tilesSpelling(text)); }
     void check() { input::click(screen().Command1); }
     QList<int> shownPictures();
     QList<ui::TextBox*> shownLetterBoxes();
@@ -106,12 +106,24 @@ void TestArabicWords::cleanup()
     program::stop();
 }
 
-const Form2::Word& TestArabicWords::word(const QString& text)
+// The tiles that spell a word, first letter first: at each place, the tile with the longest
+// caption that the rest of the word begins with.
+QList<ui::Label*> TestArabicWords::tilesSpelling(const QString& word)
 {
-    const Form2::Word* found = Form2::find(text, Form2::words);
-    if (!found)
-        qFatal("no word %s in the word table", qPrintable(text));
-    return *found;
+    QList<ui::Label*> tiles;
+    for (qsizetype at = 0; at < word.size();) {
+        ui::Label* longest = nullptr;
+        for (ui::Label* tile : screen().findChildren<ui::Label*>()) {
+            if (tile->isTile() && QStringView(word).sliced(at).startsWith(tile->caption()) &&
+                (!longest || tile->caption().size() > longest->caption().size()))
+                longest = tile;
+        }
+        if (!longest)
+            qFatal("no tile for the letter at %lld of %s", at, qPrintable(word));
+        tiles.append(longest);
+        at += longest->caption().size();
+    }
+    return tiles;
 }
 
 void TestArabicWords::choose(const QString& text)
@@ -124,11 +136,11 @@ void TestArabicWords::choose(const QString& text)
     QCOMPARE(list.List(list.ListIndex()), text);
 }
 
-void TestArabicWords::build(const std::vector<Tile>& tiles)
+void TestArabicWords::build(const QList<ui::Label*>& tiles)
 {
     const std::array<ui::TextBox*, 8> boxes = screen().letterBoxes();
-    for (std::size_t i = 0; i < tiles.size(); ++i)
-        input::drag(screen().*tiles[i], *boxes[i]);
+    for (qsizetype i = 0; i < tiles.size(); ++i)
+        input::drag(*tiles[i], *boxes[i]);
 }
 
 QList<int> TestArabicWords::shownPictures()
@@ -208,7 +220,7 @@ void TestArabicWords::buildsEveryListedWord()
     QFETCH(QString, word);
     QFETCH(int, picture);
     choose(word);
-    QCOMPARE(shownLetterBoxes().size(), int(this->word(word).tiles.size()));
+    QCOMPARE(shownLetterBoxes().size(), int(tilesSpelling(word).size()));
     spell(word);
     check();
     QCOMPARE(screen().Text3.text(), word);
@@ -251,7 +263,8 @@ void TestArabicWords::plainYehIsNotTheMedialYeh()
     spell("موز");
     check();
     choose("سـيارة");
-    build({&Form2::Label13, &Form2::Label31, &Form2::Label1, &Form2::Label10, &Form2::Label29});
+    screens::ArabicLetterTiles& tiles = form.Tiles;
+    build({&tiles.Label13, &tiles.Label31, &tiles.Label1, &tiles.Label10, &tiles.Label29});
     check();
     const QString built = QStringLiteral("سي\r\nارة");
     QCOMPARE(form.Text3.text(), built);
@@ -263,10 +276,10 @@ void TestArabicWords::emptyBoxesAreSkipped()
 {
     Form2& form = screen();
     choose("عصفور");
-    input::drag(form.Label12, form.Text1);
-    input::drag(form.Label23, form.Text1);
-    input::drag(form.Label24, form.Text4);
-    input::drag(form.Label2, form.Text6);
+    input::drag(form.Tiles.Label12, form.Text1);
+    input::drag(form.Tiles.Label23, form.Text1);
+    input::drag(form.Tiles.Label24, form.Text4);
+    input::drag(form.Tiles.Label2, form.Text6);
     check();
     QCOMPARE(form.Text3.text(), QStringLiteral("كلب"));
     QCOMPARE(form.Label11.caption(), tryAgain + "كلب");
@@ -340,12 +353,12 @@ void TestArabicWords::dropCopiesTheWholeCaption_data()
 {
     QTest::addColumn<Tile>("tile");
     QTest::addColumn<QString>("text");
-    QTest::newRow("alef") << &Form2::Label1 << "ا";
-    QTest::newRow("tatweel and yeh") << &Form2::Label32 << "ـي";
-    QTest::newRow("yeh") << &Form2::Label31 << "ي\r\n";
-    QTest::newRow("tatweel and yeh with hamza") << &Form2::Label33 << "ـئ\r\n";
-    QTest::newRow("hamza") << &Form2::Label34 << "ء\r\n";
-    QTest::newRow("waw with hamza") << &Form2::Label35 << "ؤ\r\n";
+    QTest::newRow("alef") << &screens::ArabicLetterTiles::Label1 << "ا";
+    QTest::newRow("tatweel and yeh") << &screens::ArabicLetterTiles::Label32 << "ـي";
+    QTest::newRow("yeh") << &screens::ArabicLetterTiles::Label31 << "ي\r\n";
+    QTest::newRow("tatweel and yeh with hamza") << &screens::ArabicLetterTiles::Label33 << "ـئ\r\n";
+    QTest::newRow("hamza") << &screens::ArabicLetterTiles::Label34 << "ء\r\n";
+    QTest::newRow("waw with hamza") << &screens::ArabicLetterTiles::Label35 << "ؤ\r\n";
 }
 
 void TestArabicWords::dropCopiesTheWholeCaption()
@@ -353,8 +366,8 @@ void TestArabicWords::dropCopiesTheWholeCaption()
     QFETCH(Tile, tile);
     QFETCH(QString, text);
     Form2& form = screen();
-    input::drag(form.Label2, form.Text2);
-    input::drag(form.*tile, form.Text2);
+    input::drag(form.Tiles.Label2, form.Text2);
+    input::drag(form.Tiles.*tile, form.Text2);
     QCOMPARE(form.Text2.text(), text);
 }
 
@@ -372,12 +385,12 @@ void TestArabicWords::dropsElsewhereChangeNothing()
 {
     QFETCH(QPoint, at);
     Form2& form = screen();
-    input::dragTo(form.Label1, at);
+    input::dragTo(form.Tiles.Label1, at);
     QCOMPARE(form.Text3.text(), QString());
     for (ui::TextBox* box : form.letterBoxes())
         QCOMPARE(box->text(), QString());
     QCOMPARE(form.List1.ListCount(), 16);
-    QCOMPARE(form.Label2.caption(), QStringLiteral("ب"));
+    QCOMPARE(form.Tiles.Label2.caption(), QStringLiteral("ب"));
 }
 
 void TestArabicWords::hoverHints_data()

@@ -164,7 +164,7 @@ void TestPictureWords::firstVisit()
     QCOMPARE(tiles, 33);
     lineEnded.sort();
     QCOMPARE(lineEnded, (QStringList{"ء\r\n", "ؤ\r\n", "ـئ\r\n", "ي\r\n"}));
-    QCOMPARE(screen.Label32.caption(), "ـي");
+    QCOMPARE(screen.Tiles.Label32.caption(), "ـي");
     QCOMPARE(screen.Command14.text(), "الصورة هي ");
     QCOMPARE(screen.Command2.text(), "الصورة هي :");
 

@@ -17,17 +17,6 @@ namespace ui {
 
 namespace {
 
-QString faultMessage(ArithmeticFault fault)
-{
-    switch (fault) {
-    case ArithmeticFault::DivisionByZero:
-        return QStringLiteral("لا يمكن القسمة على صفر");
-    case ArithmeticFault::Overflow:
-        break;
-    }
-    return QStringLiteral("العدد كبير جداً");
-}
-
 Qt::WindowFlags frameFlags(bool minimizeBox)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -90,11 +79,11 @@ void Form::addToTabOrder(QWidget* control, int tabIndex)
     tabOrder_.emplace_back(tabIndex, control);
 }
 
-void Form::raiseArithmeticError(ArithmeticFault fault)
+void Form::raiseArithmeticError(const QString& message)
 {
     if (!notice_)
         notice_ = new FaultNotice(client_);
-    notice_->present(faultMessage(fault));
+    notice_->present(message);
 }
 
 void Form::setVisible(bool visible)

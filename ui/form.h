@@ -2,7 +2,6 @@
 
 #include "ui/font.h"
 #include "ui/geometry.h"
-#include "ui/numbers.h"
 #include "ui/picture.h"
 
 #include <QPointer>
@@ -52,7 +51,7 @@ public:
     void addToTabOrder(QWidget* control, int tabIndex);
 
     // The runtime's arithmetic error: a short message over the form, gone after a click or a while.
-    void raiseArithmeticError(ArithmeticFault fault);
+    void raiseArithmeticError(const QString& message);
 
     // A form shown again gives the focus back to the control that had it when it was hidden.
     void setVisible(bool visible) override;

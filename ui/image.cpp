@@ -35,9 +35,9 @@ Image::Image(const Container& container, const Rect& rect, const ImageProps& pro
 
 void Image::setBorderStyle(int style)
 {
-    if ((style == 1) == border_)
+    if ((style == FixedSingle) == border_)
         return;
-    border_ = style == 1;
+    border_ = style == FixedSingle;
     update();
 }
 

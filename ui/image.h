@@ -8,6 +8,9 @@
 
 namespace ui {
 
+// The values of an Image's BorderStyle.
+enum BorderStyle : int { NoBorder = 0, FixedSingle = 1 };
+
 struct ImageProps {
     const Picture* picture = nullptr;
     bool visible = true;
@@ -23,7 +26,7 @@ class Image : public QWidget {
 public:
     Image(const Container& container, const Rect& rect, const ImageProps& props = {});
 
-    int borderStyle() const { return border_ ? 1 : 0; }
+    int borderStyle() const { return border_ ? FixedSingle : NoBorder; }
     void setBorderStyle(int style);
 
 signals:

@@ -2,8 +2,9 @@
 
 #include "app/forms.h"
 #include "assets/artwork.h"
+#include "screens/answers.h"
 
-#include <algorithm>
+#include <span>
 
 using app::FormId;
 
@@ -15,8 +16,6 @@ const QString yehHint = QStringLiteral("ياء تكتب في وسط وآخر ا�
 const QString instruction =
     QStringLiteral("من مربع الكلمات حدد الكلمة المطلوب تكوينها . ثم اضغط مع السحب على الحرف الذي تريده ثم "
                    "ألقه في المربع المخصص له كي تكون الكلمة المطلوبة . ");
-const QString praise = QStringLiteral("أحسنت الكلمة صحيحة   :   ");
-const QString tryAgain = QStringLiteral("حاول مرة أخرى لإن الكلمة خاطئة  ");
 
 } // namespace
 
@@ -30,16 +29,12 @@ Form2::Form2()
 {
     connect(this, &ui::Form::Load, this, &Form2::Form_Load);
     connect(this, &ui::Form::MouseMove, this, &Form2::Form_MouseMove);
-    connect(&Label32, &ui::Label::MouseMove, this, &Form2::Label32_MouseMove);
+    connect(&Tiles.Label32, &ui::Label::MouseMove, this, &Form2::Label32_MouseMove);
     connect(&List1, &ui::ListBox::GotFocus, this, &Form2::List1_GotFocus);
     connect(&List1, &ui::ListBox::Click, this, &Form2::List1_Click);
     connect(&Command1, &ui::CommandButton::Click, this, &Form2::Command1_Click);
     connect(&Command2, &ui::CommandButton::Click, this, &Form2::Command2_Click);
-}
-
-ui::ImageProps Form2::picture(const ui::Picture& drawing, const QString& word)
-{
-    return {.picture = &drawing, .visible = false, .accessibleName = word};
+    screens::nameWordPictures<Form2>(*this, words);
 }
 
 std::array<ui::TextBox*, 8> Form2::letterBoxes()
@@ -51,12 +46,6 @@ std::array<ui::Image*, 19> Form2::pictures()
 {
     return {&Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8,  &Image9, &Image10,
             &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18, &Image19};
-}
-
-const Form2::Word* Form2::find(const QString& text, std::span<const Word> among)
-{
-    const auto found = std::ranges::find(among, text, &Word::text);
-    return found == among.end() ? nullptr : &*found;
 }
 
 void Form2::Form_MouseMove()
@@ -83,7 +72,8 @@ void Form2::Form_Load()
 
 void Form2::List1_Click()
 {
-    const Word* word = find(List1.List(List1.ListIndex()), std::span(words).first(listedWords));
+    const Word* word =
+        screens::find<Form2>(std::span(words).first(listedWords), List1.List(List1.ListIndex()));
     if (!word)
         return;
     Text5.setVisible(word->boxes >= 4);
@@ -98,8 +88,9 @@ void Form2::Command1_Click()
 {
     Text3.setText(screens::builtWord(letterBoxes()));
     const QString selected = List1.List(List1.ListIndex());
-    Label11.setCaption((Text3.text() == selected ? praise : tryAgain) + Text3.text());
-    if (const Word* word = find(Text3.text(), words))
+    Label11.setCaption((Text3.text() == selected ? screens::answers::praise : screens::answers::tryAgain) +
+                       Text3.text());
+    if (const Word* word = screens::find<Form2>(words, Text3.text()))
         screens::showOnly(pictures(), &(this->*word->picture));
 }
 

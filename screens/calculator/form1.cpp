@@ -5,6 +5,21 @@
 
 using app::FormId;
 
+namespace {
+
+QString faultMessage(ui::ArithmeticFault fault)
+{
+    switch (fault) {
+    case ui::ArithmeticFault::DivisionByZero:
+        return QStringLiteral("لا يمكن القسمة على صفر");
+    case ui::ArithmeticFault::Overflow:
+        break;
+    }
+    return QStringLiteral("العدد كبير جداً");
+}
+
+} // namespace
+
 Form1::Form1()
     : ui::Form({.caption = "Qalvo...سلسلة برامج Marzun",
                 .width = 7275,
@@ -54,7 +69,7 @@ void Form1::operate(ui::Operation operation, const QString& sign)
 {
     const ui::Number result = ui::calculate(Text1.text(), operation, Text2.text());
     if (result.fault) {
-        raiseArithmeticError(*result.fault);
+        raiseArithmeticError(faultMessage(*result.fault));
         return;
     }
     Text3.setText(ui::toText(result.value));

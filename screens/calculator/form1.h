@@ -4,6 +4,7 @@
 #include "ui/commandbutton.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/numbers.h"
 #include "ui/textbox.h"
 
 // The drag-and-calculate screen, on which the program opens.

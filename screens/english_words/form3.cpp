@@ -3,8 +3,6 @@
 #include "app/forms.h"
 #include "assets/artwork.h"
 
-#include <algorithm>
-
 using app::FormId;
 
 Form3::Form3()
@@ -19,19 +17,13 @@ Form3::Form3()
     connect(&List1, &ui::ListBox::Click, this, &Form3::List1_Click);
     connect(&Command1, &ui::CommandButton::Click, this, &Form3::Command1_Click);
     connect(&Command2, &ui::CommandButton::Click, this, &Form3::Command2_Click);
+    screens::nameWordPictures<Form3>(*this, words);
 }
 
 std::array<ui::Image*, 17> Form3::pictures()
 {
     return {&Image1,  &Image2,  &Image3,  &Image4,  &Image5,  &Image6,  &Image7,  &Image8, &Image9,
             &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17};
-}
-
-const Form3::Word* Form3::find(const QString& text)
-{
-    const auto row =
-        std::find_if(words.begin(), words.end(), [&](const Word& word) { return word.text == text; });
-    return row == words.end() ? nullptr : &*row;
 }
 
 void Form3::Form_Load()
@@ -42,11 +34,11 @@ void Form3::Form_Load()
 
 void Form3::List1_Click()
 {
-    const Word* word = find(List1.List(List1.ListIndex()));
+    const Word* word = screens::find<Form3>(words, List1.List(List1.ListIndex()));
     if (!word)
         return;
     const auto boxes = dropBoxes();
-    for (std::size_t letter = alwaysShownBoxes; letter < boxes.size(); ++letter)
+    for (int letter = alwaysShownBoxes; letter < int(boxes.size()); ++letter)
         boxes[letter]->setVisible(letter < word->boxes);
     for (ui::TextBox* box : boxes)
         box->setText({});
@@ -59,8 +51,9 @@ void Form3::Command1_Click()
     if (Text3.text() == List1.List(List1.ListIndex()))
         Label11.setCaption("Very Good . The word is:   " + Text3.text());
     else
+        // "rong" is the screen's own spelling, kept as the children have always read it.
         Label11.setCaption(" The word is rong . Try Again ");
-    if (const Word* word = find(Text3.text()))
+    if (const Word* word = screens::find<Form3>(words, Text3.text()))
         screens::showOnly(pictures(), &(this->*word->picture));
 }
 

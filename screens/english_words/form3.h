@@ -21,14 +21,9 @@ public:
     Form3();
 
 private:
-    // A row of the word table, in the order the words join the list.
-    struct Word {
-        QString text;
-        std::size_t boxes; // drop boxes shown, one per letter
-        ui::Image Form3::*picture;
-    };
+    // The word table, in the order the words join the list.
+    using Word = screens::Word<Form3>;
     static const std::array<Word, 17> words;
-    static const Word* find(const QString& text);
 
     void Form_Load();
     void List1_Click();
@@ -37,34 +32,30 @@ private:
 
     // Left to right, the first to the sixth letter; the first three are never hidden.
     std::array<ui::TextBox*, 6> dropBoxes() { return {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7}; }
-    static constexpr std::size_t alwaysShownBoxes = 3;
+    static constexpr int alwaysShownBoxes = 3;
     std::array<ui::Image*, 17> pictures();
 
     using Align = ui::Align;
-    static ui::ImageProps wordPicture(const ui::Picture& picture, const QString& word)
-    {
-        return {.picture = &picture, .visible = false, .accessibleName = word};
-    }
 
     // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
     // The pictures lie in front of the hint label where they reach into it.
-    ui::Image Image1{*this, {4080, 4080, 1575, 1335}, wordPicture(clipart::banana, "PANANA")};
-    ui::Image Image2{*this, {3840, 3840, 1935, 1695}, wordPicture(clipart::bird, "BIRD")};
-    ui::Image Image3{*this, {3960, 3960, 1815, 1815}, wordPicture(clipart::dog, "DOG")};
-    ui::Image Image4{*this, {3840, 3720, 1815, 1815}, wordPicture(clipart::apple, "APPLE")};
-    ui::Image Image5{*this, {4320, 3840, 750, 1530}, wordPicture(clipart::girl, "GIRL")};
-    ui::Image Image6{*this, {3840, 3960, 1695, 1335}, wordPicture(clipart::car, "CAR")};
-    ui::Image Image7{*this, {3960, 3840, 1575, 1695}, wordPicture(clipart::rabbit, "RABBIT")};
-    ui::Image Image8{*this, {3600, 3960, 2055, 1335}, wordPicture(clipart::train, "TRAIN")};
-    ui::Image Image9{*this, {4080, 3720, 1335, 1935}, wordPicture(clipart::pencil, "PENCIL")};
-    ui::Image Image10{*this, {3960, 3720, 1695, 1815}, wordPicture(clipart::ship, "SHIP")};
-    ui::Image Image11{*this, {3720, 4080, 1815, 1215}, wordPicture(clipart::hand, "HAND")};
-    ui::Image Image12{*this, {4200, 4080, 1215, 1455}, wordPicture(clipart::child, "BABY")};
-    ui::Image Image13{*this, {4080, 3960, 1215, 1695}, wordPicture(clipart::door, "DOOR")};
-    ui::Image Image14{*this, {4200, 3840, 975, 1815}, wordPicture(clipart::key, "KEY")};
-    ui::Image Image15{*this, {3960, 3960, 1455, 1695}, wordPicture(clipart::flower, "FLOWER")};
-    ui::Image Image16{*this, {3960, 3840, 1455, 1695}, wordPicture(clipart::cat, "CAT")};
-    ui::Image Image17{*this, {4080, 4080, 1455, 1455}, wordPicture(clipart::tree, "TREE")};
+    ui::Image Image1{*this, {4080, 4080, 1575, 1335}, screens::wordPicture(clipart::banana)};
+    ui::Image Image2{*this, {3840, 3840, 1935, 1695}, screens::wordPicture(clipart::bird)};
+    ui::Image Image3{*this, {3960, 3960, 1815, 1815}, screens::wordPicture(clipart::dog)};
+    ui::Image Image4{*this, {3840, 3720, 1815, 1815}, screens::wordPicture(clipart::apple)};
+    ui::Image Image5{*this, {4320, 3840, 750, 1530}, screens::wordPicture(clipart::girl)};
+    ui::Image Image6{*this, {3840, 3960, 1695, 1335}, screens::wordPicture(clipart::car)};
+    ui::Image Image7{*this, {3960, 3840, 1575, 1695}, screens::wordPicture(clipart::rabbit)};
+    ui::Image Image8{*this, {3600, 3960, 2055, 1335}, screens::wordPicture(clipart::train)};
+    ui::Image Image9{*this, {4080, 3720, 1335, 1935}, screens::wordPicture(clipart::pencil)};
+    ui::Image Image10{*this, {3960, 3720, 1695, 1815}, screens::wordPicture(clipart::ship)};
+    ui::Image Image11{*this, {3720, 4080, 1815, 1215}, screens::wordPicture(clipart::hand)};
+    ui::Image Image12{*this, {4200, 4080, 1215, 1455}, screens::wordPicture(clipart::child)};
+    ui::Image Image13{*this, {4080, 3960, 1215, 1695}, screens::wordPicture(clipart::door)};
+    ui::Image Image14{*this, {4200, 3840, 975, 1815}, screens::wordPicture(clipart::key)};
+    ui::Image Image15{*this, {3960, 3960, 1455, 1695}, screens::wordPicture(clipart::flower)};
+    ui::Image Image16{*this, {3960, 3840, 1455, 1695}, screens::wordPicture(clipart::cat)};
+    ui::Image Image17{*this, {4080, 4080, 1455, 1455}, screens::wordPicture(clipart::tree)};
     ui::Label Label11{*this,
                       {2280, 3000, 6255, 855},
                       {.alignment = Align::Left, .fore = 0x00C000C0, .font = {ui::Face::Verdana, 14.25}}};

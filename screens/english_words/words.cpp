@@ -5,7 +5,7 @@ const std::array<Form3::Word, 17> Form3::words{{
     {"DOOR", 4, &Form3::Image13},
     {"RABBIT", 6, &Form3::Image7},
     {"CAR", 3, &Form3::Image6},
-    {"PANANA", 6, &Form3::Image1},
+    {"PANANA", 6, &Form3::Image1}, // the screen's own spelling of the banana
     {"APPLE", 5, &Form3::Image4},
     {"CAT", 3, &Form3::Image16},
     {"GIRL", 4, &Form3::Image5},

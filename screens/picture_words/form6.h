@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assets/clipart.h"
-#include "screens/letters.h"
+#include "screens/arabic_letters.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"
 #include "ui/frame.h"
@@ -22,14 +22,8 @@ public:
     Form6();
 
 private:
-    // One picture of the game: the button that checks its word and how many letter boxes it takes.
-    struct PictureWord {
-        ui::Image Form6::*picture;
-        ui::CommandButton Form6::*button;
-        const char16_t* word;
-        int letters;
-        bool emptiesResult; // the click empties the result box too
-    };
+    // One picture of the game: its word, the letter boxes it takes, the button that checks it.
+    using PictureWord = screens::Word<Form6>;
     // A page option shows its four pictures and hides the others of its range.
     struct Page {
         ui::OptionButton Form6::*option;
@@ -57,7 +51,7 @@ private:
     static constexpr ui::Font tahoma{ui::Face::Tahoma, 15.75};
     static ui::ImageProps pictureOf(const ui::Picture& art)
     {
-        return {.picture = &art, .visible = false, .pointer = &clipart::pointingHand};
+        return screens::wordPicture(art, &clipart::pointingHand);
     }
     static ui::CommandButtonProps wordButton(int tabIndex, const QString& caption = "الصورة هي :")
     {
@@ -68,39 +62,7 @@ private:
     static constexpr ui::Rect pageOptionRect(ui::Twips left) { return {left, 360, 495, 195}; }
 
     // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
-    ui::Label Label1{*this, {7200, 360, 375, 375}, screens::letterTile("ا", 0x00C0FFFF)};
-    ui::Label Label2{*this, {6720, 360, 375, 375}, screens::letterTile("ب", 0x00C0C0FF)};
-    ui::Label Label3{*this, {6240, 360, 375, 375}, screens::letterTile("ت", 0x00C0FFC0)};
-    ui::Label Label4{*this, {5760, 360, 375, 375}, screens::letterTile("ث", 0x00FFC0C0)};
-    ui::Label Label5{*this, {5280, 360, 375, 375}, screens::letterTile("ج", 0x00C0FFFF)};
-    ui::Label Label6{*this, {4800, 360, 375, 375}, screens::letterTile("ح", 0x00C0C0FF)};
-    ui::Label Label7{*this, {4320, 360, 375, 375}, screens::letterTile("خ", 0x00C0FFC0)};
-    ui::Label Label8{*this, {3840, 360, 375, 375}, screens::letterTile("د", 0x00FFC0C0)};
-    ui::Label Label9{*this, {3360, 360, 375, 375}, screens::letterTile("ذ", 0x00C0FFFF)};
-    ui::Label Label10{*this, {2880, 360, 375, 375}, screens::letterTile("ر", 0x00C0C0FF)};
-    ui::Label Label12{*this, {2400, 360, 375, 375}, screens::letterTile("ز", 0x00C0FFC0)};
-    ui::Label Label13{*this, {1920, 360, 375, 375}, screens::letterTile("س", 0x00FFC0C0)};
-    ui::Label Label14{*this, {1440, 360, 375, 375}, screens::letterTile("ش", 0x00C0FFFF)};
-    ui::Label Label15{*this, {960, 360, 375, 375}, screens::letterTile("ص", 0x00C0C0FF)};
-    ui::Label Label16{*this, {7440, 960, 375, 375}, screens::letterTile("ض", 0x00C0FFFF)};
-    ui::Label Label17{*this, {6960, 960, 375, 375}, screens::letterTile("ط", 0x00C0C0FF)};
-    ui::Label Label18{*this, {6480, 960, 375, 375}, screens::letterTile("ظ", 0x00C0FFC0)};
-    ui::Label Label19{*this, {6000, 960, 375, 375}, screens::letterTile("ع", 0x00FFC0C0)};
-    ui::Label Label20{*this, {5520, 960, 375, 375}, screens::letterTile("غ", 0x00C0FFFF)};
-    ui::Label Label21{*this, {5040, 960, 375, 375}, screens::letterTile("ف", 0x00C0C0FF)};
-    ui::Label Label22{*this, {4560, 960, 375, 375}, screens::letterTile("ق", 0x00C0FFC0)};
-    ui::Label Label23{*this, {4080, 960, 375, 375}, screens::letterTile("ك", 0x00FFC0C0)};
-    ui::Label Label24{*this, {3600, 960, 375, 375}, screens::letterTile("ل", 0x00C0FFFF)};
-    ui::Label Label25{*this, {3120, 960, 375, 375}, screens::letterTile("م", 0x00C0C0FF)};
-    ui::Label Label26{*this, {2640, 960, 375, 375}, screens::letterTile("ن", 0x00C0FFC0)};
-    ui::Label Label27{*this, {2160, 960, 375, 375}, screens::letterTile("ه", 0x00FFC0C0)};
-    ui::Label Label29{*this, {1680, 960, 375, 375}, screens::letterTile("ة", 0x00C0FFFF)};
-    ui::Label Label28{*this, {1200, 960, 375, 375}, screens::letterTile("و", 0x00C0C0FF)};
-    ui::Label Label31{*this, {720, 960, 375, 375}, screens::letterTile("ي\r\n", 0x00C0FFC0)};
-    ui::Label Label32{*this, {5040, 1560, 375, 375}, screens::letterTile("ـي", 0x00FFC0C0)};
-    ui::Label Label33{*this, {4440, 1560, 375, 375}, screens::letterTile("ـئ\r\n", 0x00C0FFC0)};
-    ui::Label Label34{*this, {3840, 1560, 375, 375}, screens::letterTile("ء\r\n", 0x00C0FFC0)};
-    ui::Label Label35{*this, {3240, 1560, 375, 375}, screens::letterTile("ؤ\r\n", 0x00C0FFC0)};
+    screens::ArabicLetterTiles Tiles{*this, 120, -600};
 
     // Letter boxes, first letter on the right.
     ui::TextBox Text1{*this, {7680, 2400, 615, 495}, screens::letterBox(9, false)};
