@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <ranges>
+
 namespace app {
 
 namespace {
@@ -69,7 +71,7 @@ void Forms::discard(FormId id)
     form->deleteLater();
     // Closing the only visible window ends the program: a hidden screen nobody can reach keeps
     // nothing worth a process left running.
-    for (const Slot& other : slots_) {
+    for (const Slot& other : std::views::values(slots_)) {
         if (other.form && other.form->isVisible())
             return;
     }
@@ -80,7 +82,7 @@ void Forms::end()
 {
     if (std::exchange(ended_, true))
         return;
-    for (Slot& s : slots_) {
+    for (Slot& s : std::views::values(slots_)) {
         ui::Form* form = std::exchange(s.form, nullptr);
         if (!form)
             continue;
@@ -98,12 +100,13 @@ void Forms::end()
 
 ui::Form* Forms::instance(FormId id) const
 {
-    return slots_[static_cast<std::size_t>(id)].form;
+    const auto found = slots_.find(id);
+    return found == slots_.end() ? nullptr : found->second.form;
 }
 
 void Forms::reset()
 {
-    for (Slot& s : slots_)
+    for (Slot& s : std::views::values(slots_))
         delete std::exchange(s.form, nullptr);
     ended_ = false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace ui {
@@ -40,9 +40,9 @@ private:
 
     ui::Form& use(FormId id);
     void discard(FormId id);
-    Slot& slot(FormId id) { return slots_[static_cast<std::size_t>(id)]; }
+    Slot& slot(FormId id) { return slots_[id]; }
 
-    std::array<Slot, 6> slots_;
+    std::map<FormId, Slot> slots_; // one a registered screen
     std::function<void()> endAction_;
     bool ended_ = false;
 };

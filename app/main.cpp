@@ -2,18 +2,10 @@
 #include "app/forms.h"
 #include "assets/clipart.h"
 #include "screens/screens.h"
-#include "ui/geometry.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
-
-namespace {
-
-// The largest window of the program: the client area of the picture-and-word screen.
-constexpr QSize largestClient{ui::pixels(8940, 1.0), ui::pixels(6900, 1.0)};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marzun"));
     QApplication::setDesktopFileName(QStringLiteral("example.marzun.Marzun"));
-    ui::setZoom(ui::zoomToFit(QApplication::primaryScreen()->availableSize(), largestClient));
+    ui::setZoom(ui::zoomToFit(QApplication::primaryScreen()->availableSize(), screens::largestClient()));
 
     app::Forms& forms = app::forms();
     screens::registerAll(forms);

@@ -4,7 +4,6 @@
 #include "app/eventloop.h"
 #include "assets/clipart.h"
 #include "bench/canvas.h"
-#include "bench/screen_table.h"
 #include "screens/screens.h"
 #include "tests/support/input.h"
 #include "ui/form.h"
@@ -41,9 +40,7 @@ std::unique_ptr<QWidget> paintedBare;
 
 std::string_view nameOf(FormId id)
 {
-    return std::find_if(everyScreen.begin(), everyScreen.end(),
-                        [id](const ScreenEntry& e) { return e.id == id; })
-        ->name;
+    return screens::screen(id).name;
 }
 
 ui::Form& form(FormId id)
@@ -223,7 +220,7 @@ template <class... Arguments> void add(const std::string& name, Arguments&&... a
         ->Unit(benchmark::kMicrosecond);
 }
 
-void registerScreen(const ScreenEntry& screen)
+void registerScreen(const screens::Screen& screen)
 {
     const std::string name(screen.name);
     const FormId id = screen.id;
@@ -242,7 +239,7 @@ void registerScreen(const ScreenEntry& screen)
 
 void registerAll()
 {
-    for (const ScreenEntry& screen : everyScreen)
+    for (const screens::Screen& screen : screens::table())
         registerScreen(screen);
     for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3})
         add("drop/" + std::string(nameOf(id)), dropTile, id);

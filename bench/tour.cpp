@@ -6,7 +6,6 @@
 #include "assets/clipart.h"
 #include "bench/canvas.h"
 #include "bench/proc.h"
-#include "bench/screen_table.h"
 #include "screens/screens.h"
 #include "ui/form.h"
 
@@ -77,7 +76,7 @@ void report(const char* moment)
 void reportStart()
 {
     std::printf("at start: screens created:");
-    for (const ScreenEntry& screen : everyScreen) {
+    for (const screens::Screen& screen : screens::table()) {
         if (app::forms().instance(screen.id))
             std::printf(" %s", screen.name.data());
     }
@@ -92,7 +91,7 @@ int tour()
     reportStart();
     // As a child goes from screen to screen: the next one shown, then the last one hidden.
     app::FormId last = app::FormId::Form1;
-    for (const ScreenEntry& screen : everyScreen) {
+    for (const screens::Screen& screen : screens::table()) {
         app::forms().show(screen.id);
         if (screen.id != last)
             app::forms().hide(last);
@@ -111,9 +110,8 @@ int tour()
 
 int firstOpening(std::string_view name)
 {
-    const auto* screen = std::find_if(everyScreen.begin(), everyScreen.end(),
-                                      [&](const ScreenEntry& entry) { return entry.name == name; });
-    if (screen == everyScreen.end())
+    const auto screen = std::ranges::find(screens::table(), name, &screens::Screen::name);
+    if (screen == screens::table().end())
         return 2;
     startAsTheProgram();
     if (screen->id == app::FormId::Form1)

@@ -1,6 +1,6 @@
 #include "screens/calculator/form1.h"
-#include "screens/fonts.h"
 #include "screens/main_menu/form4.h"
+#include "screens/screens.h"
 #include "tests/support/announcements.h"
 #include "tests/support/input.h"
 
@@ -203,19 +203,27 @@ private slots:
         QTRY_VERIFY(program::visibleForm() == app::forms().instance(FormId(target)));
     }
 
-    // The menu loads ahead the fonts of the screens it leads to, so that none of them waits for
-    // its fonts when it opens; a font missing from that list would make its screen wait.
-    void theMenuLoadsAheadEveryFontOfEveryScreen()
+    // The menu loads ahead the fonts that the table of screens declares, so that none of the
+    // screens waits for its fonts when it opens; a font that a screen uses and does not declare
+    // would make it wait.
+    void everyScreenDeclaresTheFontsOfItsControls()
     {
-        QList<QFont> ahead;
-        for (const ui::Font& font : screens::everyFont)
-            ahead.append(ui::toQFont(font));
-        for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form5, FormId::Form6}) {
-            app::show(id);
-            for (const QWidget* control : app::forms().instance(id)->findChildren<QWidget*>()) {
+        for (const screens::Screen& screen : screens::table()) {
+            QList<QFont> declared;
+            for (const ui::Font& font : screen.fonts)
+                declared.append(ui::toQFont(font));
+            QList<QFont> used;
+            app::show(screen.id);
+            for (const QWidget* control : app::forms().instance(screen.id)->findChildren<QWidget*>()) {
                 if (control->testAttribute(Qt::WA_SetFont))
-                    QVERIFY2(ahead.contains(control->font()), qPrintable(control->font().toString()));
+                    used.append(control->font());
             }
+            for (const QFont& font : used)
+                QVERIFY2(declared.contains(font), qPrintable(QString("%1 uses %2 and does not declare it")
+                                                                 .arg(screen.name.data(), font.toString())));
+            for (const QFont& font : declared)
+                QVERIFY2(used.contains(font), qPrintable(QString("%1 declares %2 and does not use it")
+                                                             .arg(screen.name.data(), font.toString())));
         }
     }
 

@@ -3,6 +3,7 @@
 //   MARZUN_SOAK_SEED=7 MARZUN_SOAK_EVENTS=1000000 QTEST_FUNCTION_TIMEOUT=3600000
 //   QT_QPA_PLATFORM=offscreen build/test/tests/tst_soak
 // (all on one line; the timeout lifts Qt Test's five-minute limit on a test function).
+#include "screens/screens.h"
 #include "tests/support/input.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"
@@ -20,6 +21,7 @@
 #include <QTest>
 
 #include <deque>
+#include <map>
 
 using app::FormId;
 
@@ -89,7 +91,7 @@ class SoakTest : public QObject {
     std::deque<QString> recent;
     quint64 seed = 1;
     qsizetype events = 20000;
-    int eventsOn[6] = {};
+    std::map<FormId, int> eventsOn;
 
     ui::Form* form = nullptr;
     FormId formId = FormId::Form1;
@@ -150,7 +152,7 @@ private slots:
                 ++restarts;
                 continue;
             }
-            ++eventsOn[int(formId)];
+            ++eventsOn[formId];
             const QStringList before = calculatorState();
             act();
             const QString problem = [&] {
@@ -159,9 +161,11 @@ private slots:
             }();
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
-        qInfo("seed %llu: %lld events, %d fresh starts; events per screen Form1..Form6: %d %d %d %d %d %d",
-              seed, qlonglong(events), restarts, eventsOn[0], eventsOn[1], eventsOn[2], eventsOn[3],
-              eventsOn[4], eventsOn[5]);
+        QString perScreen;
+        for (const screens::Screen& screen : screens::table())
+            perScreen += QString(" %1 %2").arg(screen.name.data()).arg(eventsOn[screen.id]);
+        qInfo("seed %llu: %lld events, %d fresh starts; events per screen:%s", seed, qlonglong(events),
+              restarts, qPrintable(perScreen));
         program::stop();
     }
 };
@@ -169,12 +173,11 @@ private slots:
 void SoakTest::locateForm()
 {
     form = nullptr;
-    for (FormId id :
-         {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6}) {
-        ui::Form* candidate = app::forms().instance(id);
+    for (const screens::Screen& screen : screens::table()) {
+        ui::Form* candidate = app::forms().instance(screen.id);
         if (candidate && candidate->isVisible()) {
             form = candidate;
-            formId = id;
+            formId = screen.id;
         }
     }
 }
@@ -259,9 +262,8 @@ QString SoakTest::failure(const QStringList& calculatorBefore)
             problems << what;
     };
     int shown = 0;
-    for (FormId id :
-         {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6})
-        shown += app::forms().instance(id) && app::forms().instance(id)->isVisible();
+    for (const screens::Screen& screen : screens::table())
+        shown += app::forms().instance(screen.id) && app::forms().instance(screen.id)->isVisible();
     expect(shown == 1, QString("%1 windows visible").arg(shown));
 
     const Hints& allowed = hints().at(formId);

@@ -12,6 +12,8 @@ enum class Face { Default, Tahoma, ArabicTransparent, Verdana, Arial };
 struct Font {
     Face face = Face::Default;
     double points = 0;
+
+    friend bool operator==(const Font&, const Font&) = default;
 };
 
 QFont toQFont(const Font& font);

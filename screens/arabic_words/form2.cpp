@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "assets/artwork.h"
 #include "screens/answers.h"
+#include "screens/screens.h"
 
 #include <span>
 
@@ -20,12 +21,10 @@ const QString instruction =
 } // namespace
 
 Form2::Form2()
-    : ui::Form({.caption = "كون كلمات عربي...سلسلة برامج Marzun",
-                .width = 8715,
-                .height = 6825,
-                .minimizeBox = false,
-                .icon = &clipart::sheetWithA,
-                .drawAhead = {artwork::mainMenu}})
+    : ui::Form(screens::sized(FormId::Form2, {.caption = "كون كلمات عربي...سلسلة برامج Marzun",
+                                              .minimizeBox = false,
+                                              .icon = &clipart::sheetWithA,
+                                              .drawAhead = {artwork::mainMenu}}))
 {
     connect(this, &ui::Form::Load, this, &Form2::Form_Load);
     connect(this, &ui::Form::MouseMove, this, &Form2::Form_MouseMove);

@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "assets/artwork.h"
+#include "screens/screens.h"
 
 using app::FormId;
 
@@ -21,12 +22,10 @@ QString faultMessage(ui::ArithmeticFault fault)
 } // namespace
 
 Form1::Form1()
-    : ui::Form({.caption = "Qalvo...سلسلة برامج Marzun",
-                .width = 7275,
-                .height = 3765,
-                .minimizeBox = false,
-                .icon = &clipart::writingInNotebook,
-                .drawAhead = {artwork::mainMenu}})
+    : ui::Form(screens::sized(FormId::Form1, {.caption = "Qalvo...سلسلة برامج Marzun",
+                                              .minimizeBox = false,
+                                              .icon = &clipart::writingInNotebook,
+                                              .drawAhead = {artwork::mainMenu}}))
 {
     connect(&Command1, &ui::CommandButton::Click, this, &Form1::Command1_Click);
     connect(&Command2, &ui::CommandButton::Click, this, &Form1::Command2_Click);

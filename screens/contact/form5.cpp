@@ -2,17 +2,16 @@
 
 #include "app/forms.h"
 #include "assets/artwork.h"
+#include "screens/screens.h"
 
 using app::FormId;
 
 Form5::Form5()
-    : ui::Form({.caption = "اتصل بنا",
-                .width = 8070,
-                .height = 6345,
-                .minimizeBox = false,
-                .icon = &clipart::fingerOnKey,
-                .picture = artwork::contact,
-                .drawAhead = {artwork::mainMenu}})
+    : ui::Form(screens::sized(FormId::Form5, {.caption = "اتصل بنا",
+                                              .minimizeBox = false,
+                                              .icon = &clipart::fingerOnKey,
+                                              .picture = artwork::contact,
+                                              .drawAhead = {artwork::mainMenu}}))
 {
     connect(this, &ui::Form::MouseMove, this, &Form5::Form_MouseMove);
     connect(&Label3, &ui::Label::MouseMove, this, &Form5::Label3_MouseMove);

@@ -2,16 +2,15 @@
 
 #include "app/forms.h"
 #include "assets/artwork.h"
+#include "screens/screens.h"
 
 using app::FormId;
 
 Form3::Form3()
-    : ui::Form({.caption = "كَوِّن كلمات  E...سلسلة برامج Marzun",
-                .width = 8700,
-                .height = 5970,
-                .minimizeBox = false,
-                .icon = &clipart::sheetWithA,
-                .drawAhead = {artwork::mainMenu}})
+    : ui::Form(screens::sized(FormId::Form3, {.caption = "كَوِّن كلمات  E...سلسلة برامج Marzun",
+                                              .minimizeBox = false,
+                                              .icon = &clipart::sheetWithA,
+                                              .drawAhead = {artwork::mainMenu}}))
 {
     connect(this, &ui::Form::Load, this, &Form3::Form_Load);
     connect(&List1, &ui::ListBox::Click, this, &Form3::List1_Click);

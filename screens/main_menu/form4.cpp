@@ -2,19 +2,17 @@
 
 #include "app/forms.h"
 #include "assets/artwork.h"
-#include "screens/fonts.h"
+#include "screens/screens.h"
 
 using app::FormId;
 
 Form4::Form4()
-    : ui::Form({.caption = "Tarsel... سلسلة برامج Marzun",
-                .width = 7800,
-                .height = 5655,
-                .icon = &clipart::pencilOverNotepad,
-                .picture = artwork::mainMenu,
-                .drawAhead = {artwork::contact},
-                .loadAhead = screens::everyFont,
-                .sortAhead = true})
+    : ui::Form(screens::sized(FormId::Form4, {.caption = "Tarsel... سلسلة برامج Marzun",
+                                              .icon = &clipart::pencilOverNotepad,
+                                              .picture = artwork::mainMenu,
+                                              .drawAhead = {artwork::contact},
+                                              .loadAhead = screens::everyFont(),
+                                              .sortAhead = true}))
 {
     connect(this, &ui::Form::MouseMove, this, &Form4::Form_MouseMove);
     connect(&Label1, &ui::Label::MouseMove, this, &Form4::Label1_MouseMove);

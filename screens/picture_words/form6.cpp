@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "assets/artwork.h"
 #include "screens/answers.h"
+#include "screens/screens.h"
 
 using app::FormId;
 
@@ -40,12 +41,10 @@ const std::array<Form6::Page, 5> Form6::pages{{
 }};
 
 Form6::Form6()
-    : ui::Form({.caption = "صورة وكلمة... سلسلة برامج Marzun",
-                .width = 8940,
-                .height = 6900,
-                .minimizeBox = false,
-                .icon = &clipart::picturesAndWords,
-                .drawAhead = {artwork::mainMenu}})
+    : ui::Form(screens::sized(FormId::Form6, {.caption = "صورة وكلمة... سلسلة برامج Marzun",
+                                              .minimizeBox = false,
+                                              .icon = &clipart::picturesAndWords,
+                                              .drawAhead = {artwork::mainMenu}}))
 {
     connect(this, &ui::Form::Load, this, &Form6::Form_Load);
     connect(&Option1, &ui::OptionButton::Click, this, &Form6::Option1_Click);

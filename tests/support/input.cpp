@@ -104,9 +104,8 @@ ui::Form* visibleForm()
 {
     ui::Form* visible = nullptr;
     int count = 0;
-    for (app::FormId id : {app::FormId::Form1, app::FormId::Form2, app::FormId::Form3, app::FormId::Form4,
-                           app::FormId::Form5, app::FormId::Form6}) {
-        ui::Form* form = app::forms().instance(id);
+    for (const screens::Screen& screen : screens::table()) {
+        ui::Form* form = app::forms().instance(screen.id);
         if (form && form->isVisible()) {
             visible = form;
             ++count;
