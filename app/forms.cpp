@@ -6,8 +6,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <ranges>
-
 namespace app {
 
 namespace {
@@ -71,7 +69,7 @@ void Forms::discard(FormId id)
     form->deleteLater();
     // Closing the only visible window ends the program: a hidden screen nobody can reach keeps
     // nothing worth a process left running.
-    for (const Slot& other : std::views::values(slots_)) {
+    for (const auto& [otherId, other] : slots_) {
         if (other.form && other.form->isVisible())
             return;
     }
@@ -82,7 +80,7 @@ void Forms::end()
 {
     if (std::exchange(ended_, true))
         return;
-    for (Slot& s : std::views::values(slots_)) {
+    for (auto& [id, s] : slots_) {
         ui::Form* form = std::exchange(s.form, nullptr);
         if (!form)
             continue;
@@ -106,7 +104,7 @@ ui::Form* Forms::instance(FormId id) const
 
 void Forms::reset()
 {
-    for (Slot& s : std::views::values(slots_))
+    for (auto& [id, s] : slots_)
         delete std::exchange(s.form, nullptr);
     ended_ = false;
 }

@@ -51,7 +51,9 @@ void TileDrag::watchTiles()
 // belong to the drag. Any other input reaches the tile as usual.
 bool TileDrag::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+    if (!mouse)
+        return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
