@@ -4,7 +4,7 @@
 # fuzzed for a minute.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh clang libclang-rt-14-dev
+scripts/install-deps.sh clang libclang-rt-14-dev dpkg-dev file lintian xvfb x11-utils
 jobs=$(nproc)
 
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DMARZUN_WERROR=ON

@@ -3,8 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev desktop-file-utils appstream
-          fonts-noto-ui-core fonts-noto-color-emoji fonts-dejavu-core
-          dpkg-dev file lintian xvfb x11-utils)
+          fonts-noto-ui-core fonts-noto-color-emoji fonts-dejavu-core)
 packages+=("$@")
 
 missing=()
