@@ -96,6 +96,12 @@ class SoakTest : public QObject {
     ui::Form* form = nullptr;
     FormId formId = FormId::Form1;
 
+    // The last event's drop of a tile on a visible drop box, which must have taken its caption.
+    struct Drop {
+        QPointer<ui::TextBox> box;
+        QString caption;
+    } drop;
+
     int below(int n) { return int(random.bounded(quint32(qMax(n, 1)))); }
     QPoint anywhere() { return {below(form->client()->width()), below(form->client()->height())}; }
 
@@ -154,6 +160,7 @@ private slots:
             }
             ++eventsOn[formId];
             const QStringList before = calculatorState();
+            drop = {};
             act();
             const QString problem = [&] {
                 locateForm();
@@ -212,6 +219,8 @@ void SoakTest::act()
         const QPoint to = box ? box->mapTo(&client, box->rect().center()) : anywhere();
         note(QString("drag %1 to %2,%3").arg(tile.caption().trimmed()).arg(to.x()).arg(to.y()));
         input::dragTo(tile, to);
+        if (box && box->isDropBox())
+            drop = {box, tile.caption()};
     } else if (kind < 85) {
         static const Qt::Key keys[] = {Qt::Key_Tab,  Qt::Key_Space, Qt::Key_Return,
                                        Qt::Key_Down, Qt::Key_Up,    Qt::Key_Backspace};
@@ -276,6 +285,10 @@ QString SoakTest::failure(const QStringList& calculatorBefore)
                                        [&](const QString& prefix) { return caption.startsWith(prefix); });
         expect(known, "hint label shows " + caption.left(80));
     }
+
+    if (drop.box)
+        expect(drop.box->text() == drop.caption,
+               "a tile dropped on a drop box left it holding " + drop.box->text());
 
     const QList<ui::TextBox*> boxes = form->findChildren<ui::TextBox*>();
     for (ui::TextBox* box : boxes)

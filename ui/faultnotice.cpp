@@ -3,7 +3,7 @@
 #include "ui/font.h"
 #include "ui/zoom.h"
 
-#include <QMouseEvent>
+#include <QApplication>
 
 namespace ui {
 
@@ -15,7 +15,7 @@ FaultNotice::FaultNotice(QWidget* area)
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
     setLayoutDirection(Qt::RightToLeft);
-    setAttribute(Qt::WA_NoMousePropagation);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setStyleSheet(QStringLiteral("QLabel { background: #fff8c4; color: #7a2e00; border: %1px solid #f0a020;"
                                  " border-radius: %2px; padding: %3px; }")
                       .arg(scaled(3))
@@ -24,7 +24,7 @@ FaultNotice::FaultNotice(QWidget* area)
     setAccessibleName(tr("Message"));
     timer_.setSingleShot(true);
     timer_.setInterval(lifetimeMs);
-    connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
+    connect(&timer_, &QTimer::timeout, this, &FaultNotice::dismiss);
     hide();
 }
 
@@ -39,13 +39,23 @@ void FaultNotice::present(const QString& message)
     raise();
     show();
     timer_.start();
+    // The presses go to other widgets, so they are watched where they all pass.
+    qApp->installEventFilter(this);
 }
 
-void FaultNotice::mousePressEvent(QMouseEvent* event)
+bool FaultNotice::eventFilter(QObject* watched, QEvent* event)
 {
-    event->accept();
-    timer_.stop();
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
+    if (press && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window())
+        dismiss();
+    return false;
+}
+
+void FaultNotice::dismiss()
+{
     hide();
+    timer_.stop();
+    qApp->removeEventFilter(this);
 }
 
 } // namespace ui
