@@ -8,6 +8,34 @@
 
 using app::FormId;
 
+namespace {
+
+// The runs of neighbouring columns of a control's picture that hold text, from left to right, each
+// as the rectangle its ink takes.
+QList<QRect> inkRuns(QWidget& control)
+{
+    const QImage picture = control.grab().toImage();
+    const QRgb paper = picture.pixel(picture.width() / 2, 0);
+    const auto ink = [&](int x, int y) { return qAbs(qGray(picture.pixel(x, y)) - qGray(paper)) > 60; };
+    QList<QRect> runs;
+    bool inRun = false;
+    for (int x = 0; x < picture.width(); ++x) {
+        QRect column;
+        for (int y = 0; y < picture.height(); ++y)
+            if (ink(x, y))
+                column |= QRect(x, y, 1, 1);
+        if (column.isNull())
+            inRun = false;
+        else if (std::exchange(inRun, true))
+            runs.last() |= column;
+        else
+            runs.append(column);
+    }
+    return runs;
+}
+
+} // namespace
+
 class CalculatorTest : public QObject {
     Q_OBJECT
 
@@ -124,6 +152,30 @@ private slots:
         for (const auto& [control, role, name] : expected) {
             QCOMPARE(spoken(*control)->role(), role);
             QCOMPARE(spoken(*control)->text(QAccessible::Name), name);
+        }
+    }
+
+    // The sentence shows a negative result as the result box does, its sign at the left of the
+    // digits, while a screen reader still gets the sentence as it was written.
+    void aNegativeResultReadsWithItsSignFirst()
+    {
+        input::drag(digit(3), screen().Text1);
+        input::drag(digit(5), screen().Text2);
+        input::click(screen().Command2);
+        QCOMPARE(shown(), QStringList({"-2", "-", "=", "الناتج هو   :   -2"}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&screen().Label11)->text(QAccessible::Name),
+                 QString("الناتج هو   :   -2"));
+        for (QWidget* shows : {screen().Text3.focusProxy(), static_cast<QWidget*>(&screen().Label11)}) {
+            const QList<QRect> runs = inkRuns(*shows);
+            QVERIFY(runs.size() >= 2);
+            const QRect sign = runs[0], two = runs[1];
+            QVERIFY2(sign.width() > sign.height() && 2 * sign.height() < two.height(),
+                     qPrintable(QString("%1: %2 x %3 before %4 x %5")
+                                    .arg(shows->metaObject()->className())
+                                    .arg(sign.width())
+                                    .arg(sign.height())
+                                    .arg(two.width())
+                                    .arg(two.height())));
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTextLayout>
 
@@ -12,6 +13,11 @@ QString displayed(QString caption)
     while (caption.endsWith(QStringLiteral("\r\n")))
         caption.chop(2);
     caption.replace(QStringLiteral("\r\n"), QChar(QChar::LineSeparator));
+    // After right-to-left text the bidirectional algorithm puts a number's sign on the far side of
+    // its digits ("2-"); isolated as a left-to-right run, the number reads as it is written.
+    static const QRegularExpression signedNumber(
+        QStringLiteral("(?<![\\p{L}\\p{N}])([-+]\\p{Nd}+(?:\\.\\p{Nd}+)?)"));
+    caption.replace(signedNumber, QStringLiteral("\u2066\\1\u2069"));
     return caption;
 }
 

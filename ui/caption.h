@@ -8,7 +8,8 @@ class QPainter;
 
 namespace ui {
 
-// A caption as it shows: its CR LF breaks start new lines, and those that end it add none.
+// A caption as it shows: its CR LF breaks start new lines, and those that end it add none; a signed
+// number reads left to right, its sign before its digits, in any text around it.
 QString displayed(QString caption);
 
 // Draws the caption in the painter's font, pen and reading direction, wrapped at word boundaries
