@@ -1,6 +1,7 @@
 #include "screens/calculator/form1.h"
 #include "tests/support/announcements.h"
 #include "tests/support/input.h"
+#include "tests/support/locale.h"
 #include "ui/faultnotice.h"
 
 #include <QAccessible>
@@ -77,6 +78,7 @@ class CalculatorTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { program::requireTestLocale(); }
     void init() { program::start(); }
     void cleanup() { program::stop(); }
 

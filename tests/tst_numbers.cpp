@@ -1,3 +1,4 @@
+#include "tests/support/locale.h"
 #include "ui/numbers.h"
 
 #include <QTest>
@@ -9,6 +10,8 @@ class NumbersTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { program::requireTestLocale(); }
+
     void textToNumber_data()
     {
         QTest::addColumn<QString>("text");
@@ -89,6 +92,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(ui::toText(value), text);
+        QCOMPARE(ui::toText(ui::toNumber(text).value), text);
     }
 
     void wholeNumbersReadBackExactly_data()
@@ -157,5 +161,6 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(NumbersTest)
+// With an application object, which puts the C library in the user's locale as the program's does.
+QTEST_MAIN(NumbersTest)
 #include "tst_numbers.moc"

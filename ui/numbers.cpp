@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace ui {
@@ -72,16 +71,19 @@ Number toNumber(QStringView text)
 
 QString toText(double value)
 {
-    // Room for the 309 digits of the largest double or the ~340 places of the smallest.
+    // Room for the 309 digits of the largest double or the ~340 places of the smallest. Written
+    // with "." whatever the user's locale, which the C library's formatting would follow.
     std::array<char, 720> buffer{};
-    if (value == std::trunc(value)) {
-        std::snprintf(buffer.data(), buffer.size(), "%.0f", value + 0.0);
-        return QString::fromLatin1(buffer.data());
-    }
+    const auto write = [&](double number, int decimals) {
+        const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
+                                        std::chars_format::fixed, decimals)
+                              .ptr;
+        return QString::fromLatin1(buffer.data(), end - buffer.data());
+    };
+    if (value == std::trunc(value))
+        return write(value + 0.0, 0);
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const int decimals = std::clamp(14 - magnitude, 0, 350);
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
-    QString text = QString::fromLatin1(buffer.data());
+    QString text = write(value, std::clamp(14 - magnitude, 0, 350));
     while (text.endsWith(u'0'))
         text.chop(1);
     if (text.endsWith(u'.'))
