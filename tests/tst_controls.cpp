@@ -28,7 +28,8 @@ class ControlsTest : public QObject {
             {"Result", &form->Result},   {"Tile3", &form->Tile3},     {"Tile7", &form->Tile7},
             {"Plain", &form->Plain},     {"Hint", &form->Hint},       {"Button", &form->Button},
             {"List", &form->List},       {"Frame1", &form->Frame1},   {"OptionA", &form->OptionA},
-            {"Picture", &form->Picture}, {"Hotspot", &form->Hotspot}, {"Box", &form->Box}};
+            {"Picture", &form->Picture}, {"Hotspot", &form->Hotspot}, {"Box", &form->Box},
+            {"Locked", &form->Locked}};
         const auto found = controls.find(name);
         return found != controls.end() ? found->second : nullptr;
     }
@@ -465,6 +466,71 @@ private slots:
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(controlNamed(control));
         QCOMPARE(spoken->role(), role);
         QCOMPARE(spoken->text(QAccessible::Name), name);
+    }
+
+    // A screen reader reads a box's characters, its caret and its selection, whether the box holds
+    // an editor or shows its text itself.
+    void aScreenReaderReadsTheCharactersOfABox_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("editable") << "Box";
+        QTest::newRow("locked") << "Locked";
+    }
+
+    void aScreenReaderReadsTheCharactersOfABox()
+    {
+        QFETCH(QString, control);
+        auto& box = *static_cast<ui::TextBox*>(controlNamed(control));
+        input::drag(form->TileYeh, box);
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&box)->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->characterCount(), 3);
+        QCOMPARE(text->text(0, 3), QString("ي\r\n"));
+        QCOMPARE(text->text(0, 1), QString("ي"));
+        box.setText("345");
+        QCOMPARE(text->text(1, 3), QString("45"));
+        int start = -1, end = -1;
+        if (box.isLocked()) {
+            QCOMPARE(text->cursorPosition(), 0);
+            QCOMPARE(text->selectionCount(), 0);
+            return;
+        }
+        input::click(box);
+        QTest::keyClick(box.focusProxy(), Qt::Key_End);
+        QCOMPARE(text->cursorPosition(), 3);
+        QTest::keyClick(box.focusProxy(), Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(text->selectionCount(), 1);
+        text->selection(0, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(2, 3));
+    }
+
+    // A screen reader is told where each character of a locked box stands, as it is drawn.
+    void aScreenReaderFindsTheCharactersOfALockedBoxWhereTheyAreDrawn()
+    {
+        ui::TextBox& box = form->Locked;
+        box.setText("345");
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&box)->textInterface();
+        const QRect onScreen(box.mapToGlobal(QPoint()), box.size());
+        QRegion characters;
+        for (int i = 0; i < 3; ++i) {
+            const QRect character = text->characterRect(i);
+            QVERIFY(onScreen.contains(character) && !character.isEmpty());
+            QVERIFY(i == 0 || character.left() >= text->characterRect(i - 1).right());
+            QCOMPARE(text->offsetAtPoint(character.center()), i);
+            characters += character.translated(-onScreen.topLeft()).adjusted(-1, -1, 1, 1);
+        }
+        QCOMPARE(text->offsetAtPoint(onScreen.bottomRight() + QPoint(1, 1)), -1);
+        const QImage shot = box.grab().toImage();
+        const int border = 4;
+        int ink = 0;
+        for (int y = border; y < shot.height() - border; ++y)
+            for (int x = border; x < shot.width() - border; ++x)
+                if (shot.pixelColor(x, y).lightness() < 128) {
+                    ++ink;
+                    QVERIFY2(characters.contains(QPoint(x, y)),
+                             qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
+                }
+        QVERIFY(ink > 0);
     }
 
     void changesOfWhatIsShownAreAnnounced()

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 class QLineEdit;
+class QTextLayout;
+class QTextLine;
 
 namespace ui {
 
@@ -47,7 +49,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend class AccessibleTextBox;
+
     QRect inside() const;
+    // A locked box's text, laid out as it is drawn.
+    QTextLine layOut(QTextLayout& layout) const;
 
     QLineEdit* editor_ = nullptr;
     QString text_; // a locked box's
