@@ -1,8 +1,9 @@
 // A long run of a child's random input over the whole program, checking after every event what
 // must always hold. MARZUN_SOAK_SEED and MARZUN_SOAK_EVENTS choose another run, e.g.
 //   MARZUN_SOAK_SEED=7 MARZUN_SOAK_EVENTS=1000000 QTEST_FUNCTION_TIMEOUT=3600000
-//   QT_QPA_PLATFORM=offscreen build/test/tests/tst_soak
-// (all on one line; the timeout lifts Qt Test's five-minute limit on a test function).
+//   QT_QPA_PLATFORM=offscreen QT_NO_GLIB=1 QT_SCALE_FACTOR=1 build/test/tests/tst_soak
+// (all on one line; the timeout lifts Qt Test's five-minute limit on a test function, and the last
+// two settings are those that CTest runs the tests with).
 #include "screens/screens.h"
 #include "tests/support/input.h"
 #include "ui/commandbutton.h"
