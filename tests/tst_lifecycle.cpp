@@ -1,7 +1,12 @@
+#include "assets/clipart.h"
 #include "screens/calculator/form1.h"
+#include "screens/screens.h"
 #include "tests/support/input.h"
+#include "ui/image.h"
 #include "ui/textbox.h"
 
+#include <QFile>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QTest>
 
@@ -142,6 +147,26 @@ private slots:
         QVERIFY(!calculator || !calculator->isVisible());
         app::show(FormId::Form1);
         QVERIFY(!form(FormId::Form1));
+    }
+
+    // Every screen shown with all its pictures and its window icon, and every pointer made: the
+    // colour emoji font is installed, yet never opened, as the pictures come from the program.
+    void aWholeRunNeverOpensTheEmojiFont()
+    {
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")));
+        for (const screens::Screen& screen : screens::table()) {
+            app::show(screen.id);
+            for (ui::Image* image : form(screen.id)->findChildren<ui::Image*>())
+                image->show();
+            form(screen.id)->grab();
+            QCoreApplication::processEvents(); // the window icon comes once the window is up
+            QVERIFY(!form(screen.id)->windowIcon().isNull());
+        }
+        for (const ui::Pointer* pointer : clipart::everyPointer)
+            QVERIFY(!ui::toCursor(*pointer).pixmap().isNull());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("NotoColorEmoji"));
     }
 };
 

@@ -3,15 +3,12 @@
 #include <QFont>
 #include <QGuiApplication>
 
-#include <array>
-
 namespace ui {
 
 namespace {
 
 double factor = 1.0;
 
-constexpr std::array steps{1.0, 1.25, 1.5, 1.75, 2.0};
 constexpr QSize frameAllowance{10, 40}; // borders and title bar, drawn by the desktop and not zoomed
 constexpr double shareOfScreen = 0.85;
 
@@ -48,8 +45,8 @@ int scaled(int pixels)
 
 double zoomToFit(QSize available, QSize client)
 {
-    double chosen = steps.front();
-    for (double step : steps) {
+    double chosen = zoomSteps.front();
+    for (double step : zoomSteps) {
         if (fits(available, client, step))
             chosen = step;
     }

@@ -2,6 +2,8 @@
 
 #include <QSize>
 
+#include <array>
+
 namespace ui {
 
 // How much larger than drawn every window appears. Positions, sizes, fonts, pictures and pointers
@@ -9,6 +11,9 @@ namespace ui {
 // any form exists; it stays 1 unless set.
 double zoom();
 void setZoom(double factor);
+
+// The zooms the program picks from, smallest to largest.
+inline constexpr std::array zoomSteps{1.0, 1.25, 1.5, 1.75, 2.0};
 
 // A length drawn in pixels, at the zoom in force.
 int scaled(int pixels);

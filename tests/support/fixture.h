@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/clipart.h"
 #include "ui/commandbutton.h"
 #include "ui/form.h"
 #include "ui/frame.h"
@@ -17,8 +18,6 @@ class FixtureForm : public ui::Form {
 
 public:
     FixtureForm();
-
-    static inline const ui::Picture apple{{{"🍎"}}};
 
     int clicks = 0;
     int listClicks = 0;
@@ -46,7 +45,7 @@ public:
     ui::OptionButton OptionB{Frame1, {120, 700, 1455, 255}, {.caption = "B", .tabIndex = 7}};
     ui::Frame Frame2{*this, {4050, 1950, 1815, 1275}, {.caption = "other"}};
     ui::OptionButton OptionC{Frame2, {120, 300, 1455, 255}, {.caption = "C", .tabIndex = 8}};
-    ui::Image Picture{*this, {4500, 150, 900, 900}, {.picture = &apple, .accessibleName = "apple"}};
+    ui::Image Picture{*this, {4500, 150, 900, 900}, {.picture = &clipart::apple, .accessibleName = "apple"}};
     ui::Menu Top{*this, {.caption = "عرض"}};
     ui::Menu Item{Top, {.caption = "item"}};
 };
