@@ -3,6 +3,8 @@
 #include "tests/support/input.h"
 #include "ui/zoom.h"
 
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QTest>
 
 using app::FormId;
@@ -12,6 +14,29 @@ class ZoomTest : public QObject {
     Q_OBJECT
 
     QFont drawnFont;
+
+    // How wide the option button's circle is drawn: the columns from its leading edge up to the
+    // first blank one, before the caption.
+    static int drawnCircleWidth(ui::OptionButton& option)
+    {
+        const QImage shot = option.grab().toImage();
+        const QRgb background = shot.pixel(option.isRightToLeft() ? 0 : shot.width() - 1, 0);
+        const auto blank = [&](int x) {
+            for (int y = 0; y < shot.height(); ++y) {
+                if (shot.pixel(x, y) != background)
+                    return false;
+            }
+            return true;
+        };
+        const int step = option.isRightToLeft() ? -1 : 1;
+        int x = option.isRightToLeft() ? shot.width() - 1 : 0;
+        while (blank(x))
+            x += step;
+        int width = 0;
+        for (; !blank(x); x += step)
+            ++width;
+        return width;
+    }
 
 private slots:
     void initTestCase()
@@ -88,6 +113,30 @@ private slots:
         const QCursor cursor = ui::toCursor(clipart::pointingHand);
         QCOMPARE(cursor.pixmap().deviceIndependentSize().toSize(), QSize(48, 48));
         QCOMPARE(cursor.hotSpot(), QPoint(18, 2)); // the fingertip at (12, 1), times 1.5
+    }
+
+    // What the style draws at sizes of its own grows too, so that a child can hit it: at zoom 2 the
+    // picture game's option circles and the word list's scroll bar are twice as large as at zoom 1.
+    void theStylesOwnSizesGrow()
+    {
+        const auto zoomBack = qScopeGuard([] { ui::setZoom(1.5); });
+        std::map<double, std::pair<int, int>> circleAndBar;
+        for (double zoom : {1.0, 2.0}) {
+            ui::setZoom(zoom);
+            program::start();
+            app::show(FormId::Form2);
+            const QScrollBar* bar =
+                app::forms().instance(FormId::Form2)->findChild<ui::ListBox*>()->verticalScrollBar();
+            QVERIFY(bar->isVisible());
+            app::show(FormId::Form6);
+            auto* option = app::forms().instance(FormId::Form6)->findChild<ui::OptionButton*>();
+            circleAndBar[zoom] = {drawnCircleWidth(*option), bar->width()};
+            program::stop();
+        }
+        const auto [circle, bar] = circleAndBar[1.0];
+        QVERIFY(circle >= 10);
+        QVERIFY(qAbs(circleAndBar[2.0].first - 2 * circle) <= 2);
+        QCOMPARE(circleAndBar[2.0].second, 2 * bar);
     }
 
     // Drawn at its own size, the artwork would leave the lower right of the zoomed window bare.

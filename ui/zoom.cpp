@@ -1,7 +1,9 @@
 #include "ui/zoom.h"
 
+#include "ui/zoomedstyle.h"
+
+#include <QApplication>
 #include <QFont>
-#include <QGuiApplication>
 
 namespace ui {
 
@@ -29,6 +31,9 @@ void setZoom(double zoom)
 {
     // The toolkit's own font serves the controls that declare none, the menus and the messages.
     static const QFont drawn = QGuiApplication::font();
+    // What the style draws at sizes of its own grows alike.
+    static const bool styled = (QApplication::setStyle(new ZoomedStyle), true);
+    Q_UNUSED(styled);
     factor = zoom;
     QFont font = drawn;
     if (drawn.pointSizeF() > 0)

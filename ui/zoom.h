@@ -6,9 +6,9 @@
 
 namespace ui {
 
-// How much larger than drawn every window appears. Positions, sizes, fonts, pictures and pointers
-// all grow by it, so a screen keeps its proportions on a large monitor. Set once at start, before
-// any form exists; it stays 1 unless set.
+// How much larger than drawn every window appears. Positions, sizes, fonts, pictures, pointers and
+// the style's own sizes all grow by it, so a screen keeps its proportions on a large monitor. Set
+// once at start, before any form exists; it stays 1 unless set.
 double zoom();
 void setZoom(double factor);
 
