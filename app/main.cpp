@@ -2,6 +2,7 @@
 #include "app/forms.h"
 #include "assets/clipart.h"
 #include "screens/screens.h"
+#include "ui/voice.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -18,9 +19,14 @@ int main(int argc, char* argv[])
     app::Forms& forms = app::forms();
     screens::registerAll(forms);
     forms.show(app::FormId::Form1);
-    // The application's icon is the calculator's, drawn after its window is up.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook)); });
+    // The application's icon is the calculator's, drawn after its window is up, and the voice
+    // starts then too.
+    QTimer::singleShot(0, [] {
+        QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook));
+        ui::voice().startEngine();
+    });
     const int status = QApplication::exec();
+    ui::voice().stopEngine();
     forms.reset();
     return status;
 }

@@ -3,7 +3,9 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev desktop-file-utils appstream
-          fonts-noto-ui-core fonts-noto-color-emoji fonts-dejavu-core)
+          fonts-noto-ui-core fonts-noto-color-emoji fonts-dejavu-core
+          qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+          speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
 packages+=("$@")
 
 missing=()

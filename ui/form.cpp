@@ -5,9 +5,11 @@
 #include "ui/collation.h"
 #include "ui/faultnotice.h"
 #include "ui/tiledrag.h"
+#include "ui/voice.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -46,6 +48,7 @@ Form::Form(const FormProps& props)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(client_);
     connect(client_, &ClientArea::MouseMove, this, &Form::MouseMove);
+    connect(new QShortcut(muteKey, this), &QShortcut::activated, [] { voice().setMuted(!voice().muted()); });
 }
 
 Form::~Form() = default;

@@ -37,6 +37,9 @@ class Form : public QWidget {
     Q_OBJECT
 
 public:
+    // Turns the voice off and on, on every screen.
+    static constexpr Qt::Key muteKey = Qt::Key_F2;
+
     explicit Form(const FormProps& props);
     ~Form() override;
 

@@ -46,6 +46,7 @@ Label::Label(const Container& container, const Rect& rect, const LabelProps& pro
     , transparent_(props.transparent)
     , border_(props.border)
     , tile_(props.tile)
+    , speech_(props.speech)
 {
     static const bool accessible = (QAccessible::installFactory(accessibleLabel), true);
     Q_UNUSED(accessible);

@@ -6,6 +6,7 @@
 #include "ui/container.h"
 #include "ui/font.h"
 #include "ui/picture.h"
+#include "ui/voice.h"
 
 #include <QWidget>
 
@@ -20,6 +21,7 @@ struct LabelProps {
     bool border = false;      // a single-line border
     Font font{};
     bool tile = false; // dragged onto drop boxes by its form instead of being clicked
+    Speech speech{};   // what pressing a tile says
     const Pointer* pointer = nullptr;
     bool rightToLeft = false;
     QString accessibleName{}; // for labels whose caption says nothing, such as hotspots
@@ -38,6 +40,7 @@ public:
     Color foreColor() const { return fore_; }
     void setForeColor(Color color);
     bool isTile() const { return tile_; }
+    const Speech& speech() const { return speech_; }
 
 signals:
     void Click();
@@ -57,6 +60,7 @@ private:
     bool transparent_;
     bool border_;
     bool tile_;
+    Speech speech_;
     ClickTracker clicks_;
 };
 

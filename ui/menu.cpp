@@ -18,7 +18,18 @@ Menu::Menu(Menu& parent, const MenuProps& props)
     : QObject(&parent)
     , action_(parent.menu_->addAction(props.caption))
 {
+    action_->setCheckable(props.checkable);
     connect(action_, &QAction::triggered, this, &Menu::Click);
+}
+
+bool Menu::checked() const
+{
+    return action_->isChecked();
+}
+
+void Menu::setChecked(bool checked)
+{
+    action_->setChecked(checked);
 }
 
 } // namespace ui

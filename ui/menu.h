@@ -12,6 +12,7 @@ class Form;
 
 struct MenuProps {
     QString caption{};
+    bool checkable = false; // a drop-down item that is on or off, shown with a check mark
 };
 
 // An item of the form's menu bar, or a drop-down item under one; choosing a drop-down item
@@ -24,6 +25,8 @@ public:
     Menu(Menu& parent, const MenuProps& props);
 
     QAction* action() const { return action_; }
+    bool checked() const;
+    void setChecked(bool checked);
 
 signals:
     void Click();

@@ -2,6 +2,7 @@
 
 #include "ui/label.h"
 #include "ui/textbox.h"
+#include "ui/voice.h"
 #include "ui/zoom.h"
 
 #include <QMouseEvent>
@@ -85,6 +86,7 @@ void TileDrag::start(Label& tile, QPoint grabbedAt)
     outline_->setGeometry(QRect(tile.mapTo(area_, QPoint()), tile.size()));
     outline_->raise();
     outline_->show();
+    voice().say(tile.speech());
 }
 
 void TileDrag::move(QPoint globalPosition)

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "assets/artwork.h"
 #include "screens/screens.h"
+#include "ui/voice.h"
 
 using app::FormId;
 
@@ -32,6 +33,9 @@ Form4::Form4()
     connect(&f_mun, &ui::Menu::Click, this, &Form4::f_mun_Click);
     connect(&f1_mun, &ui::Menu::Click, this, &Form4::f1_mun_Click);
     connect(&f2_mun, &ui::Menu::Click, this, &Form4::f2_mun_Click);
+    connect(&mute_mun, &ui::Menu::Click, this, &Form4::mute_mun_Click);
+    mute_mun.setChecked(ui::voice().muted());
+    connect(&ui::voice(), &ui::Voice::mutedChanged, &mute_mun, &ui::Menu::setChecked);
 }
 
 void Form4::Label1_MouseMove()
@@ -124,6 +128,11 @@ void Form4::Label8_Click()
 void Form4::f2_mun_Click()
 {
     open(FormId::Form6);
+}
+
+void Form4::mute_mun_Click()
+{
+    ui::voice().setMuted(mute_mun.checked());
 }
 
 void Form4::Label6_Click()

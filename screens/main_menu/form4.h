@@ -6,6 +6,8 @@
 #include "ui/label.h"
 #include "ui/menu.h"
 
+#include <QKeySequence>
+
 // The main menu: artwork with a transparent hotspot over each activity's symbol, a hint label that
 // names the activity under the pointer, and a menu bar that offers three of them again.
 class Form4 : public ui::Form {
@@ -35,6 +37,7 @@ private:
     void f_mun_Click();
     void f1_mun_Click();
     void f2_mun_Click();
+    void mute_mun_Click();
     void open(app::FormId target);
 
     static ui::LabelProps hotspot(const QString& hint, const ui::Pointer* pointer)
@@ -53,6 +56,10 @@ private:
     ui::Menu f_mun{view_com, {.caption = "كون كلمات عربي"}};
     ui::Menu f1_mun{view_com, {.caption = " E كون كلمات "}};
     ui::Menu f2_mun{view_com, {.caption = "صور وكلمات"}};
+    // The voice, off while checked; the key beside the caption does the same on every screen.
+    ui::Menu sound_com{*this, {.caption = "الصوت"}};
+    ui::Menu mute_mun{sound_com,
+                      {.caption = "كتم الصوت\t" + QKeySequence(muteKey).toString(), .checkable = true}};
 
     // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
     ui::Label Label8{*this, {3720, 1680, 855, 735}, hotspot(picturesAndWords, &clipart::handWithPen)};
