@@ -12,14 +12,16 @@
 // word, the picture.
 namespace screens {
 
-inline ui::LabelProps letterTile(const QString& letter, ui::Color back)
+// A tile, and the name of its letter that pressing it says.
+inline ui::LabelProps letterTile(const QString& letter, const ui::Speech& name, ui::Color back)
 {
     return {.caption = letter,
             .alignment = ui::Align::Centre,
             .back = back,
             .border = true,
             .font = {ui::Face::ArabicTransparent, 14.25},
-            .tile = true};
+            .tile = true,
+            .speech = name};
 }
 
 inline ui::TextBoxProps letterBox(int tabIndex, bool visible)
@@ -37,7 +39,8 @@ inline ui::TextBoxProps letterBox(int tabIndex, bool visible)
 // A row of a word game's word table.
 template <class Screen> struct Word {
     QString text;
-    int boxes; // the letter boxes that choosing it shows, one a letter
+    QString spoken; // said when it is chosen, and when it is built
+    int boxes;      // the letter boxes that choosing it shows, one a letter
     ui::Image Screen::*picture;
     ui::CommandButton Screen::*button = nullptr; // the picture game checks each word with a button of its own
     bool emptiesResult = false;                  // choosing it empties the result box too
@@ -47,6 +50,20 @@ template <class Screen> const Word<Screen>* find(std::span<const Word<Screen>> w
 {
     const auto found = std::ranges::find(words, text, &Word<Screen>::text);
     return found == words.end() ? nullptr : &*found;
+}
+
+// The built word as it is said: a word of the table as the table says it, anything else as it stands.
+template <class Screen> QString spokenWord(std::span<const Word<Screen>> words, const QString& built)
+{
+    const Word<Screen>* word = find(words, built);
+    return word ? word->spoken : built;
+}
+
+// A check's answer as it is said: the message, then the word as built.
+template <class Screen>
+ui::Speech answer(const ui::Voiced& message, std::span<const Word<Screen>> words, const QString& built)
+{
+    return {message.spoken.text + spokenWord(words, built), message.spoken.language};
 }
 
 // A word's picture: hidden until its word asks for it, and read out by its word.

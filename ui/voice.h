@@ -24,6 +24,12 @@ struct Speech {
     bool operator==(const Speech&) const = default;
 };
 
+// A text a screen shows, and what is said for it.
+struct Voiced {
+    QString shown;
+    Speech spoken;
+};
+
 // Every utterance of the program passes through here. A new one cuts off the one still speaking,
 // so fast clicking never builds a queue; muted, nothing is said. The choice lasts while the program
 // runs. Without an engine, a speech service, a voice for the language or a sound device the

@@ -4,6 +4,7 @@
 #include "assets/artwork.h"
 #include "screens/answers.h"
 #include "screens/screens.h"
+#include "ui/voice.h"
 
 #include <span>
 
@@ -11,12 +12,15 @@ using app::FormId;
 
 namespace {
 
-const QString saying =
-    QStringLiteral("قال رسول الله صلى الله عليه وسلم : اطلبوا العلم من المهد إلى اللحد . ");
-const QString yehHint = QStringLiteral("ياء تكتب في وسط وآخر الكلمة");
-const QString instruction =
+const ui::Voiced saying{
+    QStringLiteral("قال رسول الله صلى الله عليه وسلم : اطلبوا العلم من المهد إلى اللحد . "),
+    {"قَالَ رَسُولُ اللَّهِ صَلَّى اللَّهُ عَلَيْهِ وَسَلَّمَ: اُطْلُبُوا العِلْمَ مِنَ المَهْدِ إِلَى اللَّحْدِ"}};
+const ui::Voiced yehHint{QStringLiteral("ياء تكتب في وسط وآخر الكلمة"), {"يَاءٌ تُكْتَبُ فِي وَسَطِ الكَلِمَةِ وَآخِرِهَا"}};
+const ui::Voiced instruction{
     QStringLiteral("من مربع الكلمات حدد الكلمة المطلوب تكوينها . ثم اضغط مع السحب على الحرف الذي تريده ثم "
-                   "ألقه في المربع المخصص له كي تكون الكلمة المطلوبة . ");
+                   "ألقه في المربع المخصص له كي تكون الكلمة المطلوبة . "),
+    {"مِنْ مُرَبَّعِ الكَلِمَاتِ حَدِّدِ الكَلِمَةَ المَطْلُوبَ تَكْوِينُهَا، ثُمَّ اضْغَطْ مَعَ السَّحْبِ عَلَى الحَرْفِ "
+     "الَّذِي تُرِيدُهُ، ثُمَّ أَلْقِهِ فِي المُرَبَّعِ المُخَصَّصِ لَهُ، كَيْ تُكَوِّنَ الكَلِمَةَ المَطْلُوبَةَ."}};
 
 } // namespace
 
@@ -29,6 +33,7 @@ Form2::Form2()
     connect(this, &ui::Form::Load, this, &Form2::Form_Load);
     connect(this, &ui::Form::MouseMove, this, &Form2::Form_MouseMove);
     connect(&Tiles.Label32, &ui::Label::MouseMove, this, &Form2::Label32_MouseMove);
+    connect(&Label30, &ui::Label::MouseMove, this, &Form2::Label30_MouseMove);
     connect(&List1, &ui::ListBox::GotFocus, this, &Form2::List1_GotFocus);
     connect(&List1, &ui::ListBox::Click, this, &Form2::List1_Click);
     connect(&Command1, &ui::CommandButton::Click, this, &Form2::Command1_Click);
@@ -49,12 +54,20 @@ std::array<ui::Image*, 19> Form2::pictures()
 
 void Form2::Form_MouseMove()
 {
-    Label11.setCaption(saying);
+    Label11.setCaption(saying.shown);
+    ui::voice().sayOnArrival(*client(), saying.spoken);
 }
 
 void Form2::Label32_MouseMove()
 {
-    Label11.setCaption(yehHint);
+    Label11.setCaption(yehHint.shown);
+    ui::voice().sayOnArrival(Tiles.Label32, yehHint.spoken);
+}
+
+// The instruction is said to a child who cannot read it yet.
+void Form2::Label30_MouseMove()
+{
+    ui::voice().sayOnArrival(Label30, instruction.spoken);
 }
 
 void Form2::List1_GotFocus()
@@ -64,7 +77,7 @@ void Form2::List1_GotFocus()
 
 void Form2::Form_Load()
 {
-    Label30.setCaption(instruction);
+    Label30.setCaption(instruction.shown);
     for (const Word& word : std::span(words).first(listedWords))
         List1.AddItem(word.text);
 }
@@ -81,14 +94,17 @@ void Form2::List1_Click()
     for (ui::TextBox* box : {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7})
         box->setText({});
     Label11.setCaption({});
+    ui::voice().say({word->spoken});
 }
 
 void Form2::Command1_Click()
 {
     Text3.setText(screens::builtWord(letterBoxes()));
     const QString selected = List1.List(List1.ListIndex());
-    Label11.setCaption((Text3.text() == selected ? screens::answers::praise : screens::answers::tryAgain) +
-                       Text3.text());
+    const ui::Voiced& answer =
+        Text3.text() == selected ? screens::answers::praise : screens::answers::tryAgain;
+    Label11.setCaption(answer.shown + Text3.text());
+    ui::voice().say(screens::answer<Form2>(answer, words, Text3.text()));
     if (const Word* word = screens::find<Form2>(words, Text3.text()))
         screens::showOnly(pictures(), &(this->*word->picture));
 }

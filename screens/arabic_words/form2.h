@@ -31,6 +31,7 @@ private:
     void Form_Load();
     void Form_MouseMove();
     void Label32_MouseMove();
+    void Label30_MouseMove();
     void List1_GotFocus();
     void List1_Click();
     void Command1_Click();

@@ -3,20 +3,32 @@
 #include "app/forms.h"
 #include "assets/artwork.h"
 #include "screens/screens.h"
+#include "ui/voice.h"
+
+#include <array>
 
 using app::FormId;
 
 namespace {
 
-QString faultMessage(ui::ArithmeticFault fault)
+ui::Voiced faultMessage(ui::ArithmeticFault fault)
 {
     switch (fault) {
     case ui::ArithmeticFault::DivisionByZero:
-        return QStringLiteral("لا يمكن القسمة على صفر");
+        return {QStringLiteral("لا يمكن القسمة على صفر"), {"لَا يُمْكِنُ القِسْمَةُ عَلَى صِفْرٍ"}};
     case ui::ArithmeticFault::Overflow:
         break;
     }
-    return QStringLiteral("العدد كبير جداً");
+    return {QStringLiteral("العدد كبير جداً"), {"العَدَدُ كَبِيرٌ جِدًّا"}};
+}
+
+// The result sentence, followed directly by the result.
+const ui::Voiced resultIs{QStringLiteral("الناتج هو   :   "), {"النَّاتِجُ هُوَ "}};
+
+// A number as the Arabic voice reads it: it reads the digits, but not a minus sign.
+QString spokenNumber(const QString& number)
+{
+    return number.startsWith(u'-') ? "سَالِبُ " + number.mid(1) : number;
 }
 
 } // namespace
@@ -36,12 +48,17 @@ Form1::Form1()
 
 ui::LabelProps Form1::digitTile(int digit)
 {
+    // The digits' names, which pressing their tiles says; in pause but for a final taa marbuta,
+    // which espeak-ng reads as a t in pause.
+    static const std::array<QString, 10> names{"صِفْر",  "وَاحِد", "اِثْنَان", "ثَلَاثَةٌ",  "أَرْبَعَةٌ",
+                                               "خَمْسَةٌ", "سِتَّةٌ",  "سَبْعَةٌ",  "ثَمَانِيَةٌ", "تِسْعَةٌ"};
     return {.caption = QString::number(digit),
             .alignment = Align::Centre,
             .fore = 0x00C00000,
             .border = true,
             .font = tahoma(14.25),
-            .tile = true};
+            .tile = true,
+            .speech = {names[digit]}};
 }
 
 void Form1::Command1_Click()
@@ -68,13 +85,16 @@ void Form1::operate(ui::Operation operation, const QString& sign)
 {
     const ui::Number result = ui::calculate(Text1.text(), operation, Text2.text());
     if (result.fault) {
-        raiseArithmeticError(faultMessage(*result.fault));
+        const ui::Voiced message = faultMessage(*result.fault);
+        raiseArithmeticError(message.shown);
+        ui::voice().say(message.spoken);
         return;
     }
     Text3.setText(ui::toText(result.value));
     Label12.setCaption(sign);
     Label13.setCaption("=");
-    Label11.setCaption("الناتج هو   :   " + Text3.text());
+    Label11.setCaption(resultIs.shown + Text3.text());
+    ui::voice().say({resultIs.spoken.text + spokenNumber(Text3.text())});
 }
 
 void Form1::Command5_Click()

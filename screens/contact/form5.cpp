@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "assets/artwork.h"
 #include "screens/screens.h"
+#include "ui/voice.h"
 
 using app::FormId;
 
@@ -24,18 +25,21 @@ void Form5::Label3_MouseMove()
 {
     Label4.setCaption("البريد الالكتروني  HOTMAIL ");
     Label4.setForeColor(0x00800000);
+    ui::voice().sayOnArrival(Label3, {"البَرِيدُ الإِلِكْتْرُونِيُّ، هُوتْمِيل"});
 }
 
 void Form5::Label2_MouseMove()
 {
     Label4.setCaption("البريد الالكتروني  YAHOO ");
     Label4.setForeColor(0x000000FF);
+    ui::voice().sayOnArrival(Label2, {"البَرِيدُ الإِلِكْتْرُونِيُّ، يَاهُو"});
 }
 
 void Form5::Label1_MouseMove()
 {
     Label4.setCaption("موقعنا على الشبكة العنكبوتية");
     Label4.setForeColor(0x00008000);
+    ui::voice().sayOnArrival(Label1, {"مَوْقِعُنَا عَلَى الشَّبَكَةِ العَنْكَبُوتِيَّةِ"});
 }
 
 void Form5::Form_MouseMove()

@@ -3,8 +3,19 @@
 #include "app/forms.h"
 #include "assets/artwork.h"
 #include "screens/screens.h"
+#include "ui/voice.h"
 
 using app::FormId;
+
+namespace {
+
+// The check's answers, said in English followed by the word as built.
+const ui::Voiced veryGood{"Very Good . The word is:   ", {"Very good. The word is: ", ui::Language::English}};
+// "rong" is the screen's own spelling, kept as the children have always read it.
+const ui::Voiced wrong{" The word is rong . Try Again ",
+                       {"The word is wrong. Try again. You built: ", ui::Language::English}};
+
+} // namespace
 
 Form3::Form3()
     : ui::Form(screens::sized(FormId::Form3, {.caption = "كَوِّن كلمات  E...سلسلة برامج Marzun",
@@ -42,16 +53,18 @@ void Form3::List1_Click()
     for (ui::TextBox* box : boxes)
         box->setText({});
     Label11.setCaption({});
+    ui::voice().say({word->spoken, ui::Language::English});
 }
 
 void Form3::Command1_Click()
 {
     Text3.setText(screens::builtWord(dropBoxes()));
-    if (Text3.text() == List1.List(List1.ListIndex()))
-        Label11.setCaption("Very Good . The word is:   " + Text3.text());
+    const bool right = Text3.text() == List1.List(List1.ListIndex());
+    if (right)
+        Label11.setCaption(veryGood.shown + Text3.text());
     else
-        // "rong" is the screen's own spelling, kept as the children have always read it.
-        Label11.setCaption(" The word is rong . Try Again ");
+        Label11.setCaption(wrong.shown);
+    ui::voice().say(screens::answer<Form3>(right ? veryGood : wrong, words, Text3.text()));
     if (const Word* word = screens::find<Form3>(words, Text3.text()))
         screens::showOnly(pictures(), &(this->*word->picture));
 }

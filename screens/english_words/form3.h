@@ -36,6 +36,11 @@ private:
     std::array<ui::Image*, 17> pictures();
 
     using Align = ui::Align;
+    // Pressing an English tile says its letter's name, which an English voice reads from the letter.
+    static ui::LabelProps englishTile(const QString& letter, ui::Color back)
+    {
+        return screens::letterTile(letter, {letter, ui::Language::English}, back);
+    }
 
     // Controls, front to back: name, {left, top, width, height} in twips, what differs from the default.
     // The pictures lie in front of the hint label where they reach into it.
@@ -84,30 +89,30 @@ private:
                        .locked = true,
                        .tabIndex = 7}};
     // Letter tiles; labels never take the focus, so their place in the keyboard order counts for nothing.
-    ui::Label Label15{*this, {840, 480, 375, 375}, screens::letterTile("A", 0x00C0C0FF)};
-    ui::Label Label14{*this, {1320, 480, 375, 375}, screens::letterTile("B", 0x00C0FFFF)};
-    ui::Label Label13{*this, {1800, 480, 375, 375}, screens::letterTile("C", 0x00FFC0C0)};
-    ui::Label Label12{*this, {2280, 480, 375, 375}, screens::letterTile("D", 0x00C0FFC0)};
-    ui::Label Label10{*this, {2760, 480, 375, 375}, screens::letterTile("E", 0x00C0C0FF)};
-    ui::Label Label9{*this, {3240, 480, 375, 375}, screens::letterTile("F", 0x00C0FFFF)};
-    ui::Label Label8{*this, {3720, 480, 375, 375}, screens::letterTile("G", 0x00FFC0C0)};
-    ui::Label Label7{*this, {4200, 480, 375, 375}, screens::letterTile("H", 0x00C0FFC0)};
-    ui::Label Label6{*this, {4680, 480, 375, 375}, screens::letterTile("I", 0x00C0C0FF)};
-    ui::Label Label5{*this, {5160, 480, 375, 375}, screens::letterTile("J", 0x00C0FFFF)};
-    ui::Label Label4{*this, {5640, 480, 375, 375}, screens::letterTile("K", 0x00FFC0C0)};
-    ui::Label Label3{*this, {6120, 480, 375, 375}, screens::letterTile("L", 0x00C0FFC0)};
-    ui::Label Label2{*this, {6600, 480, 375, 375}, screens::letterTile("M", 0x00C0C0FF)};
-    ui::Label Label1{*this, {7080, 480, 375, 375}, screens::letterTile("N", 0x00C0FFFF)};
-    ui::Label Label31{*this, {1440, 1080, 375, 375}, screens::letterTile("O", 0x00C0FFC0)};
-    ui::Label Label28{*this, {1920, 1080, 375, 375}, screens::letterTile("P", 0x00C0C0FF)};
-    ui::Label Label29{*this, {2400, 1080, 375, 375}, screens::letterTile("Q", 0x00C0FFFF)};
-    ui::Label Label27{*this, {2880, 1080, 375, 375}, screens::letterTile("R", 0x00FFC0C0)};
-    ui::Label Label26{*this, {3360, 1080, 375, 375}, screens::letterTile("S", 0x00C0FFC0)};
-    ui::Label Label25{*this, {3840, 1080, 375, 375}, screens::letterTile("T", 0x00C0C0FF)};
-    ui::Label Label24{*this, {4320, 1080, 375, 375}, screens::letterTile("U", 0x00C0FFFF)};
-    ui::Label Label23{*this, {4800, 1080, 375, 375}, screens::letterTile("V", 0x00FFC0C0)};
-    ui::Label Label22{*this, {5280, 1080, 375, 375}, screens::letterTile("X", 0x00C0FFC0)};
-    ui::Label Label21{*this, {5760, 1080, 375, 375}, screens::letterTile("W", 0x00C0C0FF)};
-    ui::Label Label20{*this, {6240, 1080, 375, 375}, screens::letterTile("Y", 0x00C0FFFF)};
-    ui::Label Label19{*this, {6720, 1080, 375, 375}, screens::letterTile("Z", 0x00FFC0C0)};
+    ui::Label Label15{*this, {840, 480, 375, 375}, englishTile("A", 0x00C0C0FF)};
+    ui::Label Label14{*this, {1320, 480, 375, 375}, englishTile("B", 0x00C0FFFF)};
+    ui::Label Label13{*this, {1800, 480, 375, 375}, englishTile("C", 0x00FFC0C0)};
+    ui::Label Label12{*this, {2280, 480, 375, 375}, englishTile("D", 0x00C0FFC0)};
+    ui::Label Label10{*this, {2760, 480, 375, 375}, englishTile("E", 0x00C0C0FF)};
+    ui::Label Label9{*this, {3240, 480, 375, 375}, englishTile("F", 0x00C0FFFF)};
+    ui::Label Label8{*this, {3720, 480, 375, 375}, englishTile("G", 0x00FFC0C0)};
+    ui::Label Label7{*this, {4200, 480, 375, 375}, englishTile("H", 0x00C0FFC0)};
+    ui::Label Label6{*this, {4680, 480, 375, 375}, englishTile("I", 0x00C0C0FF)};
+    ui::Label Label5{*this, {5160, 480, 375, 375}, englishTile("J", 0x00C0FFFF)};
+    ui::Label Label4{*this, {5640, 480, 375, 375}, englishTile("K", 0x00FFC0C0)};
+    ui::Label Label3{*this, {6120, 480, 375, 375}, englishTile("L", 0x00C0FFC0)};
+    ui::Label Label2{*this, {6600, 480, 375, 375}, englishTile("M", 0x00C0C0FF)};
+    ui::Label Label1{*this, {7080, 480, 375, 375}, englishTile("N", 0x00C0FFFF)};
+    ui::Label Label31{*this, {1440, 1080, 375, 375}, englishTile("O", 0x00C0FFC0)};
+    ui::Label Label28{*this, {1920, 1080, 375, 375}, englishTile("P", 0x00C0C0FF)};
+    ui::Label Label29{*this, {2400, 1080, 375, 375}, englishTile("Q", 0x00C0FFFF)};
+    ui::Label Label27{*this, {2880, 1080, 375, 375}, englishTile("R", 0x00FFC0C0)};
+    ui::Label Label26{*this, {3360, 1080, 375, 375}, englishTile("S", 0x00C0FFC0)};
+    ui::Label Label25{*this, {3840, 1080, 375, 375}, englishTile("T", 0x00C0C0FF)};
+    ui::Label Label24{*this, {4320, 1080, 375, 375}, englishTile("U", 0x00C0FFFF)};
+    ui::Label Label23{*this, {4800, 1080, 375, 375}, englishTile("V", 0x00FFC0C0)};
+    ui::Label Label22{*this, {5280, 1080, 375, 375}, englishTile("X", 0x00C0FFC0)};
+    ui::Label Label21{*this, {5760, 1080, 375, 375}, englishTile("W", 0x00C0C0FF)};
+    ui::Label Label20{*this, {6240, 1080, 375, 375}, englishTile("Y", 0x00C0FFFF)};
+    ui::Label Label19{*this, {6720, 1080, 375, 375}, englishTile("Z", 0x00FFC0C0)};
 };

@@ -40,37 +40,44 @@ Form4::Form4()
 
 void Form4::Label1_MouseMove()
 {
-    Label5.setCaption(arabicWords);
+    hint(Label1, arabicWords);
 }
 
 void Form4::Label3_MouseMove()
 {
-    Label5.setCaption(arabicWords);
+    hint(Label3, arabicWords);
 }
 
 void Form4::Label2_MouseMove()
 {
-    Label5.setCaption(englishWords);
+    hint(Label2, englishWords);
 }
 
 void Form4::Label4_MouseMove()
 {
-    Label5.setCaption(calculator);
+    hint(Label4, calculator);
 }
 
 void Form4::Label6_MouseMove()
 {
-    Label5.setCaption(farewell);
+    hint(Label6, farewell);
 }
 
 void Form4::Label7_MouseMove()
 {
-    Label5.setCaption(contactUs);
+    hint(Label7, contactUs);
 }
 
 void Form4::Label8_MouseMove()
 {
-    Label5.setCaption(picturesAndWords);
+    hint(Label8, picturesAndWords);
+}
+
+// The hint label names the activity, and the voice says it as the pointer comes onto its hotspot.
+void Form4::hint(const ui::Label& hotspot, const ui::Voiced& text)
+{
+    Label5.setCaption(text.shown);
+    ui::voice().sayOnArrival(hotspot, text.spoken);
 }
 
 void Form4::Form_MouseMove()

@@ -40,17 +40,20 @@ private:
     void mute_mun_Click();
     void open(app::FormId target);
 
-    static ui::LabelProps hotspot(const QString& hint, const ui::Pointer* pointer)
+    void hint(const ui::Label& hotspot, const ui::Voiced& text);
+
+    static ui::LabelProps hotspot(const ui::Voiced& hint, const ui::Pointer* pointer)
     {
-        return {.transparent = true, .pointer = pointer, .accessibleName = hint};
+        return {.transparent = true, .pointer = pointer, .accessibleName = hint.shown};
     }
 
-    static inline const QString arabicWords = "كوِّن كلمات عربي";
-    static inline const QString englishWords = "كوِّن كلمات English";
-    static inline const QString calculator = "Jumvar";
-    static inline const QString farewell = "صاحبتكم السلامة ";
-    static inline const QString contactUs = "اتصل بنا ";
-    static inline const QString picturesAndWords = "صور وكلمات ";
+    // The hints, as shown and as said; the program's names are said as they sound.
+    static inline const ui::Voiced arabicWords{"كوِّن كلمات عربي", {"كَوِّنْ كَلِمَاتٍ عَرَبِيَّةً"}};
+    static inline const ui::Voiced englishWords{"كوِّن كلمات English", {"كَوِّنْ كَلِمَاتٍ إِنْجِلِيزِيَّةً"}};
+    static inline const ui::Voiced calculator{"Jumvar", {"جُمْفَار"}};
+    static inline const ui::Voiced farewell{"صاحبتكم السلامة ", {"صَاحَبَتْكُمُ السَّلَامَةُ"}};
+    static inline const ui::Voiced contactUs{"اتصل بنا ", {"اِتَّصِلْ بِنَا"}};
+    static inline const ui::Voiced picturesAndWords{"صور وكلمات ", {"صُوَرٌ وَكَلِمَاتٌ"}};
 
     ui::Menu view_com{*this, {.caption = "عرض"}};
     ui::Menu f_mun{view_com, {.caption = "كون كلمات عربي"}};

@@ -34,6 +34,7 @@ private:
     static const std::array<Page, 5> pages;
 
     void Form_Load();
+    void Label11_MouseMove();
     void Option1_Click();
     void Option2_Click();
     void chooseGroup(ui::Frame& shown, ui::Frame& hidden);
