@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/voice.h"
+
+#include <QList>
+
+// What the program says while one of these lives, in order; the engine hears none of it.
+class Heard {
+public:
+    Heard()
+    {
+        ui::voice().listen([this](const ui::Speech& speech) { said.append(speech); });
+    }
+    ~Heard() { ui::voice().listen({}); }
+    Heard(const Heard&) = delete;
+    Heard& operator=(const Heard&) = delete;
+
+    QList<ui::Speech> said;
+};

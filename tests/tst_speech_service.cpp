@@ -1,0 +1,171 @@
+#include "tests/support/input.h"
+
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/textbox.h"
+#include "ui/voice.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+using app::FormId;
+
+namespace {
+
+ui::Label& tile(FormId id, const QString& caption)
+{
+    app::forms().show(id);
+    for (ui::Label* label : app::forms().instance(id)->findChildren<ui::Label*>())
+        if (label->isTile() && label->caption() == caption)
+            return *label;
+    qFatal("no tile %s", qPrintable(caption));
+}
+
+// What standard error receives while one of these lives.
+class StandardError {
+public:
+    StandardError()
+    {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        file_.open();
+        dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~StandardError() { restore(); }
+
+    QStringList lines()
+    {
+        restore();
+        QFile read(file_.fileName());
+        read.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(read.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(std::exchange(saved_, -1));
+    }
+
+    QTemporaryFile file_;
+    int saved_ = -1;
+};
+
+} // namespace
+
+// The real engine and a real speech service, started here on a socket of its own, with espeak-ng
+// playing into ALSA's null device so that no sound card is needed. At log level 5 the service
+// writes every text it is given.
+class SpeechServiceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(dir.isValid());
+        QDir(dir.path()).mkpath("config/modules");
+        QFile config(dir.filePath("config/speechd.conf"));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("AudioOutputMethod \"alsa\"\n"
+                     "AudioALSADevice \"null\"\n"
+                     "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
+                     "DefaultModule espeak-ng\n");
+        config.close();
+        QFile(dir.filePath("config/modules/espeak-ng.conf")).open(QIODevice::WriteOnly);
+        socket = dir.filePath("socket");
+        service.start("speech-dispatcher", {"-s", "-t", "0", "-l", "5", "-L", dir.path(), "-S", socket, "-C",
+                                            dir.filePath("config")});
+        QVERIFY(service.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 20000);
+        program::start();
+    }
+
+    void cleanup()
+    {
+        ui::voice().stopEngine();
+        program::stop();
+        service.terminate();
+        service.waitForFinished();
+    }
+
+    void theServiceHearsWhatIsSaid()
+    {
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
+        ui::voice().startEngine();
+        input::click(tile(FormId::Form1, "7"));
+        QTRY_VERIFY_WITH_TIMEOUT(arrived().contains("سَبْعَةٌ"), 60000);
+        input::click(tile(FormId::Form3, "A"));
+        QTRY_VERIFY_WITH_TIMEOUT(arrived().contains("A"), 20000);
+        // A new utterance stops the one before it: the service is told to stop between them.
+        input::click(tile(FormId::Form1, "8"));
+        input::click(tile(FormId::Form1, "9"));
+        QTRY_VERIFY_WITH_TIMEOUT(arrived().contains("تِسْعَةٌ"), 20000);
+        const QString log = this->log();
+        const qsizetype eight = log.indexOf("|ثَمَانِيَةٌ|");
+        QVERIFY(eight < 0 || log.indexOf("CANCEL", eight) < log.indexOf("|تِسْعَةٌ|"));
+        // Each in a voice of its language.
+        QVERIFY(languageBefore("|سَبْعَةٌ|").startsWith("ar"));
+        QVERIFY(languageBefore("|A|").startsWith("en"));
+    }
+
+    // Without a service the program works as before, silently, with one line on standard error.
+    void withoutAServiceTheProgramIsSilent()
+    {
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + dir.filePath("nothing here").toUtf8());
+        StandardError error;
+        ui::voice().startEngine();
+        ui::Label& seven = tile(FormId::Form1, "7");
+        ui::TextBox& box = *app::forms().instance(FormId::Form1)->findChild<ui::TextBox*>("Text1");
+        input::drag(seven, box);
+        QCOMPARE(box.text(), QString("7"));
+        ui::voice().stopEngine();
+        const QStringList lines = error.lines();
+        QCOMPARE(lines.filter("marzun:").size(), 1);
+        QVERIFY2(lines.size() == 1, qPrintable(lines.join('\n')));
+    }
+
+private:
+    QString log() const
+    {
+        QFile file(dir.filePath("speech-dispatcher.log"));
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll());
+    }
+
+    // The language the service was last asked for before it was given the text.
+    QString languageBefore(const QString& text) const
+    {
+        const QString log = this->log();
+        const QString command = "SET SELF LANGUAGE ";
+        const qsizetype at = log.lastIndexOf(command, log.indexOf(text));
+        return at < 0 ? QString() : log.mid(at + command.size(), 2);
+    }
+
+    // The texts the service was given, in order.
+    QStringList arrived() const
+    {
+        QStringList texts;
+        const QRegularExpression queued("Queueing message \\|(.*?)\\|",
+                                        QRegularExpression::DotMatchesEverythingOption);
+        for (auto match = queued.globalMatch(log()); match.hasNext();)
+            texts.append(match.next().captured(1));
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    QString socket;
+    QProcess service;
+};
+
+QTEST_MAIN(SpeechServiceTest)
+#include "tst_speech_service.moc"
