@@ -125,7 +125,9 @@ private slots:
         StandardError error;
         ui::voice().startEngine();
         ui::Label& seven = tile(FormId::Form1, "7");
-        ui::TextBox& box = *app::forms().instance(FormId::Form1)->findChild<ui::TextBox*>("Text1");
+        ui::Form& calculator = *app::forms().instance(FormId::Form1);
+        // Text1, the first operand box.
+        ui::TextBox& box = *ui::TextBox::of(calculator.client()->childAt(ui::pixels(300), ui::pixels(1140)));
         input::drag(seven, box);
         QCOMPARE(box.text(), QString("7"));
         ui::voice().stopEngine();
