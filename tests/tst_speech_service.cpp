@@ -12,7 +12,9 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 using app::FormId;
@@ -28,7 +30,7 @@ ui::Label& tile(FormId id, const QString& caption)
     qFatal("no tile %s", qPrintable(caption));
 }
 
-// What standard error receives while one of these lives.
+// What standard error receives from the making of one of these until it is restored.
 class StandardError {
 public:
     StandardError()
@@ -40,15 +42,15 @@ public:
     }
     ~StandardError() { restore(); }
 
-    QStringList lines()
+    // What arrived so far.
+    QStringList lines() const
     {
-        restore();
+        std::fflush(stderr);
         QFile read(file_.fileName());
         read.open(QIODevice::ReadOnly);
         return QString::fromUtf8(read.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
 
-private:
     void restore()
     {
         if (saved_ < 0)
@@ -58,6 +60,7 @@ private:
         close(std::exchange(saved_, -1));
     }
 
+private:
     QTemporaryFile file_;
     int saved_ = -1;
 };
@@ -84,8 +87,11 @@ private slots:
         config.close();
         QFile(dir.filePath("config/modules/espeak-ng.conf")).open(QIODevice::WriteOnly);
         socket = dir.filePath("socket");
+        // A pid file of its own, or a service already running for the user stops this one, and
+        // the service ends with the test, however the test ends.
+        service.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         service.start("speech-dispatcher", {"-s", "-t", "0", "-l", "5", "-L", dir.path(), "-S", socket, "-C",
-                                            dir.filePath("config")});
+                                            dir.filePath("config"), "-P", dir.filePath("pid")});
         QVERIFY(service.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 20000);
         program::start();
@@ -131,7 +137,10 @@ private slots:
         ui::TextBox& box = *ui::TextBox::of(calculator.client()->childAt(ui::pixels(300), ui::pixels(1140)));
         input::drag(seven, box);
         QCOMPARE(box.text(), QString("7"));
+        // The engine's thread finds no service in its own time.
+        QTRY_VERIFY_WITH_TIMEOUT(!error.lines().isEmpty(), 60000);
         ui::voice().stopEngine();
+        error.restore();
         const QStringList lines = error.lines();
         QCOMPARE(lines.filter("marzun:").size(), 1);
         QVERIFY2(lines.size() == 1, qPrintable(lines.join('\n')));
