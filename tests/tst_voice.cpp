@@ -316,6 +316,17 @@ private slots:
         QCOMPARE(heard->said, QList<Speech>{said});
     }
 
+    // Only typing goes beyond the double range: the conversion reads digits, not exponents.
+    void anOverflowSaysItsMessage()
+    {
+        ui::Form& form = open(FormId::Form1);
+        const QString huge(200, u'9');
+        input::type(box(form, 240, 1080), huge);
+        input::type(box(form, 2280, 1080), huge);
+        input::click(program::button(FormId::Form1, " ( * )   اضرب"));
+        QCOMPARE(heard->said, QList<Speech>{Speech{"العَدَدُ كَبِيرٌ جِدًّا"}});
+    }
+
     // A hint is said as the pointer comes onto its control, not again while it moves over it;
     // it is said again on the next visit.
     void aHintIsSaidOncePerVisit_data()
