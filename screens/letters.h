@@ -39,8 +39,7 @@ inline ui::TextBoxProps letterBox(int tabIndex, bool visible)
 // A row of a word game's word table.
 template <class Screen> struct Word {
     QString text;
-    QString spoken; // said when it is chosen, and when it is built
-    int boxes;      // the letter boxes that choosing it shows, one a letter
+    int boxes; // the letter boxes that choosing it shows, one a letter
     ui::Image Screen::*picture;
     ui::CommandButton Screen::*button = nullptr; // the picture game checks each word with a button of its own
     bool emptiesResult = false;                  // choosing it empties the result box too
@@ -52,18 +51,10 @@ template <class Screen> const Word<Screen>* find(std::span<const Word<Screen>> w
     return found == words.end() ? nullptr : &*found;
 }
 
-// The built word as it is said: a word of the table as the table says it, anything else as it stands.
-template <class Screen> QString spokenWord(std::span<const Word<Screen>> words, const QString& built)
+// A check's answer as it is said: the message, then the word built.
+inline ui::Speech answer(const ui::Voiced& message, const ui::Speech& built)
 {
-    const Word<Screen>* word = find(words, built);
-    return word ? word->spoken : built;
-}
-
-// A check's answer as it is said: the message, then the word as built.
-template <class Screen>
-ui::Speech answer(const ui::Voiced& message, std::span<const Word<Screen>> words, const QString& built)
-{
-    return {message.spoken.text + spokenWord(words, built), message.spoken.language};
+    return {message.spoken.text + built.text, message.spoken.language};
 }
 
 // A word's picture: hidden until its word asks for it, and read out by its word.

@@ -4,6 +4,7 @@
 #include "assets/artwork.h"
 #include "screens/answers.h"
 #include "screens/screens.h"
+#include "screens/spoken_words.h"
 #include "ui/voice.h"
 
 #include <span>
@@ -94,7 +95,7 @@ void Form2::List1_Click()
     for (ui::TextBox* box : {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7})
         box->setText({});
     Label11.setCaption({});
-    ui::voice().say({word->spoken});
+    ui::voice().say(screens::spokenArabicWord(word->text));
 }
 
 void Form2::Command1_Click()
@@ -104,7 +105,7 @@ void Form2::Command1_Click()
     const ui::Voiced& answer =
         Text3.text() == selected ? screens::answers::praise : screens::answers::tryAgain;
     Label11.setCaption(answer.shown + Text3.text());
-    ui::voice().say(screens::answer<Form2>(answer, words, Text3.text()));
+    ui::voice().say(screens::answer(answer, screens::spokenArabicWord(Text3.text())));
     if (const Word* word = screens::find<Form2>(words, Text3.text()))
         screens::showOnly(pictures(), &(this->*word->picture));
 }

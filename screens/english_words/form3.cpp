@@ -9,6 +9,12 @@ using app::FormId;
 
 namespace {
 
+// An English word as it is said: in small letters, which no voice takes for letters to spell.
+ui::Speech spokenWord(const QString& word)
+{
+    return {word.toLower(), ui::Language::English};
+}
+
 // The check's answers, said in English followed by the word as built.
 const ui::Voiced veryGood{"Very Good . The word is:   ", {"Very good. The word is: ", ui::Language::English}};
 // "rong" is the screen's own spelling, kept as the children have always read it.
@@ -53,7 +59,7 @@ void Form3::List1_Click()
     for (ui::TextBox* box : boxes)
         box->setText({});
     Label11.setCaption({});
-    ui::voice().say({word->spoken, ui::Language::English});
+    ui::voice().say(spokenWord(word->text));
 }
 
 void Form3::Command1_Click()
@@ -64,7 +70,7 @@ void Form3::Command1_Click()
         Label11.setCaption(veryGood.shown + Text3.text());
     else
         Label11.setCaption(wrong.shown);
-    ui::voice().say(screens::answer<Form3>(right ? veryGood : wrong, words, Text3.text()));
+    ui::voice().say(screens::answer(right ? veryGood : wrong, spokenWord(Text3.text())));
     if (const Word* word = screens::find<Form3>(words, Text3.text()))
         screens::showOnly(pictures(), &(this->*word->picture));
 }

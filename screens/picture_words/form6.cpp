@@ -4,6 +4,7 @@
 #include "assets/artwork.h"
 #include "screens/answers.h"
 #include "screens/screens.h"
+#include "screens/spoken_words.h"
 #include "ui/voice.h"
 
 using app::FormId;
@@ -14,29 +15,29 @@ const ui::Voiced chooseAGroup{"اختر أولاً مجموعة الصور ", {"
 
 } // namespace
 
-// In the order of the pictures, Image1 to Image20: word, as it is said, letter boxes, picture,
-// word button, and whether clicking the picture empties the result box too.
+// In the order of the pictures, Image1 to Image20: word, letter boxes, picture, word button, and
+// whether clicking the picture empties the result box too.
 const std::array<Form6::PictureWord, 20> Form6::pictureWords{{
-    {"كلب", "كَلْب", 3, &Form6::Image1, &Form6::Command2},            // Image1_Click, Command2_Click: dog
-    {"فراشة", "فَرَاشَةٌ", 5, &Form6::Image2, &Form6::Command5},        // Image2_Click, Command5_Click: butterfly
-    {"نحلة", "نَحْلَةٌ", 4, &Form6::Image3, &Form6::Command8},          // Image3_Click, Command8_Click: bee
-    {"عصفور", "عُصْفُور", 5, &Form6::Image4, &Form6::Command11, true}, // Image4_Click, Command11_Click: sparrow
-    {"بقرة", "بَقَرَةٌ", 4, &Form6::Image5, &Form6::Command3},          // Image5_Click, Command3_Click: cow
-    {"ضفدع", "ضِفْدَع", 4, &Form6::Image6, &Form6::Command6},          // Image6_Click, Command6_Click: frog
-    {"سمكة", "سَمَكَةٌ", 4, &Form6::Image7, &Form6::Command9},          // Image7_Click, Command9_Click: fish
-    {"قطة", "قِطَّةٌ", 3, &Form6::Image8, &Form6::Command12},           // Image8_Click, Command12_Click: cat
-    {"دب", "دُبّ", 2, &Form6::Image9, &Form6::Command4},              // Image9_Click, Command4_Click: bear
-    {"نملة", "نَمْلَةٌ", 4, &Form6::Image10, &Form6::Command7},         // Image10_Click, Command7_Click: ant
-    {"اسد", "أَسَد", 3, &Form6::Image11, &Form6::Command10, true},    // Image11_Click, Command10_Click: lion
-    {"ارنب", "أَرْنَب", 4, &Form6::Image12, &Form6::Command13},        // Image12_Click, Command13_Click: rabbit
-    {"عنب", "عِنَب", 3, &Form6::Image13, &Form6::Command14},          // Image13_Click, Command14_Click: grapes
-    {"موز", "مَوْز", 3, &Form6::Image14, &Form6::Command15},          // Image14_Click, Command15_Click: bananas
-    {"فراولة", "فَرَاوِلَةٌ", 6, &Form6::Image15, &Form6::Command16}, // Image15_Click, Command16_Click: strawberry
-    {"لـيمون", "لَيْمُون", 5, &Form6::Image16, &Form6::Command17},  // Image16_Click, Command17_Click: lemon
-    {"جزر", "جَزَر", 3, &Form6::Image17, &Form6::Command20},       // Image17_Click, Command20_Click: carrots
-    {"بطـيخ", "بَطِّيخ", 4, &Form6::Image18, &Form6::Command19},    // Image18_Click, Command19_Click: watermelon
-    {"تفاحة", "تُفَّاحَةٌ", 5, &Form6::Image19, &Form6::Command18},   // Image19_Click, Command18_Click: apple
-    {"برتقال", "بُرْتُقَال", 6, &Form6::Image20, &Form6::Command22}, // Image20_Click, Command22_Click: oranges
+    {"كلب", 3, &Form6::Image1, &Form6::Command2},          // Image1_Click, Command2_Click: dog
+    {"فراشة", 5, &Form6::Image2, &Form6::Command5},        // Image2_Click, Command5_Click: butterfly
+    {"نحلة", 4, &Form6::Image3, &Form6::Command8},         // Image3_Click, Command8_Click: bee
+    {"عصفور", 5, &Form6::Image4, &Form6::Command11, true}, // Image4_Click, Command11_Click: sparrow
+    {"بقرة", 4, &Form6::Image5, &Form6::Command3},         // Image5_Click, Command3_Click: cow
+    {"ضفدع", 4, &Form6::Image6, &Form6::Command6},         // Image6_Click, Command6_Click: frog
+    {"سمكة", 4, &Form6::Image7, &Form6::Command9},         // Image7_Click, Command9_Click: fish
+    {"قطة", 3, &Form6::Image8, &Form6::Command12},         // Image8_Click, Command12_Click: cat
+    {"دب", 2, &Form6::Image9, &Form6::Command4},           // Image9_Click, Command4_Click: bear
+    {"نملة", 4, &Form6::Image10, &Form6::Command7},        // Image10_Click, Command7_Click: ant
+    {"اسد", 3, &Form6::Image11, &Form6::Command10, true},  // Image11_Click, Command10_Click: lion
+    {"ارنب", 4, &Form6::Image12, &Form6::Command13},       // Image12_Click, Command13_Click: rabbit
+    {"عنب", 3, &Form6::Image13, &Form6::Command14},        // Image13_Click, Command14_Click: grapes
+    {"موز", 3, &Form6::Image14, &Form6::Command15},        // Image14_Click, Command15_Click: bananas
+    {"فراولة", 6, &Form6::Image15, &Form6::Command16},     // Image15_Click, Command16_Click: strawberry
+    {"لـيمون", 5, &Form6::Image16, &Form6::Command17},     // Image16_Click, Command17_Click: lemon
+    {"جزر", 3, &Form6::Image17, &Form6::Command20},        // Image17_Click, Command20_Click: carrots
+    {"بطـيخ", 4, &Form6::Image18, &Form6::Command19},      // Image18_Click, Command19_Click: watermelon
+    {"تفاحة", 5, &Form6::Image19, &Form6::Command18},      // Image19_Click, Command18_Click: apple
+    {"برتقال", 6, &Form6::Image20, &Form6::Command22},     // Image20_Click, Command22_Click: oranges
 }};
 
 const std::array<Form6::Page, 5> Form6::pages{{
@@ -125,7 +126,7 @@ void Form6::pictureClick(const PictureWord& row)
     if (row.emptiesResult)
         Text3.setText({});
     Label11.setCaption({});
-    ui::voice().say({row.spoken});
+    ui::voice().say(screens::spokenArabicWord(row.text));
 }
 
 void Form6::wordButtonClick(const PictureWord& row)
@@ -138,7 +139,7 @@ void Form6::wordButtonClick(const PictureWord& row)
         Label11.setCaption(screens::answers::writeFirst.shown);
         ui::voice().say(screens::answers::writeFirst.spoken);
     } else {
-        ui::voice().say(screens::answer<Form6>(answer, pictureWords, Text3.text()));
+        ui::voice().say(screens::answer(answer, screens::spokenArabicWord(Text3.text())));
     }
 }
 
