@@ -8,4 +8,9 @@ namespace app {
 // the application object is made.
 void useQtEventLoop();
 
+// Runs the event loop until the program ends, then stops the voice's engine. A speech service that
+// took the engine's call and never answered holds the engine's thread where nothing can interrupt
+// it: the process then ends here and now, rather than tear down the libraries under that thread.
+int exec();
+
 } // namespace app

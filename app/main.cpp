@@ -25,8 +25,7 @@ int main(int argc, char* argv[])
         QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook));
         ui::voice().startEngine();
     });
-    const int status = QApplication::exec();
-    ui::voice().stopEngine();
+    const int status = app::exec();
     forms.reset();
     return status;
 }

@@ -6,6 +6,7 @@
 #include "ui/voice.h"
 
 #include <QFile>
+#include <QLocalServer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -144,6 +145,26 @@ private slots:
         const QStringList lines = error.lines();
         QCOMPARE(lines.filter("marzun:").size(), 1);
         QVERIFY2(lines.size() == 1, qPrintable(lines.join('\n')));
+    }
+
+    // A service that takes the engine's call and never answers holds the engine's thread for good:
+    // the program still ends when it is ended, at once, with its status and without a crash.
+    void aServiceThatNeverAnswersDoesNotHoldUpTheEnd()
+    {
+        QLocalServer silent;
+        QVERIFY(silent.listen(dir.filePath("silent")));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SPEECHD_ADDRESS", "unix_socket:" + silent.fullServerName());
+        program.setProcessEnvironment(environment);
+        program.start(PROGRAM_END);
+        QVERIFY(program.waitForStarted());
+        // From here on the engine's thread waits for the service's first answer.
+        QVERIFY(silent.waitForNewConnection(60000));
+        program.closeWriteChannel();
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
     }
 
 private:

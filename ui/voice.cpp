@@ -70,12 +70,14 @@ void Voice::startEngine()
         speaker_ = std::make_unique<Speaker>();
 }
 
-void Voice::stopEngine()
+bool Voice::stopEngine()
 {
-    // A thread stuck in the service is left running, and goes with the process.
-    if (speaker_ && !speaker_->stop())
-        (void)speaker_.release();
-    speaker_.reset();
+    if (!speaker_ || speaker_->stop()) {
+        speaker_.reset();
+        return true;
+    }
+    (void)speaker_.release(); // its thread still uses it
+    return false;
 }
 
 void Voice::listen(Listener listener)

@@ -53,9 +53,9 @@ public:
     // Making the engine can take seconds, so it is made on a thread of its own, once the first
     // window is up; until then utterances go nowhere.
     void startEngine();
-    // Ends the engine's thread; waits for it a moment at most, since a stuck service must not hold
-    // up the end of the program.
-    void stopEngine();
+    // Ends the engine's thread, waiting a moment at most: whether it ended. One that a speech
+    // service holds is left running, since a service that never answers must not hold up the end.
+    bool stopEngine();
     // Who hears the utterances instead of the engine, as tests do; an empty one gives them back.
     void listen(Listener listener);
 
