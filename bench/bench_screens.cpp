@@ -1,6 +1,7 @@
 // In-process timings of what a child waits for: opening a screen, showing it again, painting it,
-// dropping a tile, a check, and drawing a picture. Each is measured next to a bare window of the
-// same size in the same run; the table at the end gives the ratios of the medians.
+// dropping a tile, a check, drawing a picture, and a tile's name reaching the voice's engine. Each is
+// measured next to a bare window of the same size in the same run; the table at the end gives the ratios of
+// the medians.
 #include "app/eventloop.h"
 #include "assets/clipart.h"
 #include "bench/canvas.h"
@@ -9,6 +10,7 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/textbox.h"
+#include "ui/voice.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,10 +20,12 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -198,6 +202,34 @@ void check(benchmark::State& state, FormId id, const QString& caption, const std
     emptySlots();
 }
 
+// From the press on a tile to its name's hand-over to the engine, where the voice's listener stands
+// in for the engine; the release is not timed.
+void pressTileToSpeech(benchmark::State& state, FormId id)
+{
+    using Clock = std::chrono::steady_clock;
+    app::forms().show(id);
+    settle(form(id));
+    auto& tile = first<ui::Label>(id, [](const ui::Label& label) { return label.isTile(); });
+    QWidget& client = *form(id).client();
+    const QPoint centre = tile.mapTo(&client, tile.rect().center());
+    std::optional<Clock::time_point> handedOver;
+    ui::voice().listen([&](const ui::Speech&) { handedOver = Clock::now(); });
+    for (auto _ : state) {
+        handedOver.reset();
+        const Clock::time_point pressed = Clock::now();
+        QTest::mousePress(&client, Qt::LeftButton, {}, centre);
+        if (!handedOver) {
+            state.SkipWithError("the tile said nothing");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*handedOver - pressed).count());
+        QTest::mouseRelease(&client, Qt::LeftButton, {}, centre);
+        QCoreApplication::processEvents();
+    }
+    ui::voice().listen({});
+    emptySlots();
+}
+
 void renderEveryPicture(benchmark::State& state, bool cached)
 {
     for (const ui::Picture* picture : clipart::everyPicture)
@@ -214,9 +246,10 @@ void renderEveryPicture(benchmark::State& state, bool cached)
     state.counters["pictures"] = double(clipart::everyPicture.size());
 }
 
-template <class... Arguments> void add(const std::string& name, Arguments&&... arguments)
+template <class... Arguments>
+benchmark::internal::Benchmark* add(const std::string& name, Arguments&&... arguments)
 {
-    benchmark::RegisterBenchmark(name.c_str(), std::forward<Arguments>(arguments)...)
+    return benchmark::RegisterBenchmark(name.c_str(), std::forward<Arguments>(arguments)...)
         ->Unit(benchmark::kMicrosecond);
 }
 
@@ -250,6 +283,8 @@ void registerAll()
     // The word screens check whatever their boxes hold.
     add("check/Form2 word", check, FormId::Form2, QStringLiteral("الكلمة هي"), [] {});
     add("check/Form3 word", check, FormId::Form3, QStringLiteral("الكلمة هي"), [] {});
+    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3})
+        add("tile press to speech/" + std::string(nameOf(id)), pressTileToSpeech, id)->UseManualTime();
     add("picture/every one, first drawing", renderEveryPicture, false);
     add("picture/every one, cached", renderEveryPicture, true);
 }
