@@ -1,4 +1,5 @@
 #include "app/eventloop.h"
+#include "app/firstframe.h"
 #include "app/forms.h"
 #include "assets/clipart.h"
 #include "screens/screens.h"
@@ -6,7 +7,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     forms.show(app::FormId::Form1);
     // The application's icon is the calculator's, drawn after its window is up, and the voice
     // starts then too.
-    QTimer::singleShot(0, [] {
+    app::afterFirstFrame(*forms.instance(app::FormId::Form1), [] {
         QApplication::setWindowIcon(ui::toIcon(clipart::writingInNotebook));
         ui::voice().startEngine();
     });

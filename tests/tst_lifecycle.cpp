@@ -1,3 +1,4 @@
+#include "app/firstframe.h"
 #include "assets/clipart.h"
 #include "screens/calculator/form1.h"
 #include "screens/screens.h"
@@ -42,6 +43,30 @@ private slots:
         QVERIFY(calculator->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(calculator->layoutDirection(), Qt::RightToLeft);
         QVERIFY(!calculator->windowIcon().isNull());
+    }
+
+    // What the start leaves until its window is up (the icon, the voice's engine) runs once, after
+    // the window's first frame; asked for later, at once.
+    void workLeftUntilTheFirstFrameRunsAfterIt()
+    {
+        struct Window : QWidget {
+            int frames = 0;
+            void paintEvent(QPaintEvent*) override { ++frames; }
+        } window;
+        QList<int> framesBefore;
+        window.show();
+        app::afterFirstFrame(window, [&] { framesBefore.append(window.frames); });
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(framesBefore.size(), 1);
+        QVERIFY(framesBefore.front() > 0);
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        QCOMPARE(framesBefore.size(), 1);
+
+        app::afterFirstFrame(window, [&] { framesBefore.append(window.frames); });
+        QTRY_COMPARE(framesBefore.size(), 2);
     }
 
     void showUsesTheOneInstanceOfASlot()
