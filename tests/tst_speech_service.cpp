@@ -69,8 +69,8 @@ private:
 } // namespace
 
 // The real engine and a real speech service, started here on a socket of its own, with espeak-ng
-// playing into ALSA's null device so that no sound card is needed. At log level 5 the service
-// writes every text it is given.
+// playing into ALSA's null device so that no sound card is needed (tests/speechd). At log level 5
+// the service writes every text it is given.
 class SpeechServiceTest : public QObject {
     Q_OBJECT
 
@@ -78,21 +78,12 @@ private slots:
     void init()
     {
         QVERIFY(dir.isValid());
-        QDir(dir.path()).mkpath("config/modules");
-        QFile config(dir.filePath("config/speechd.conf"));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("AudioOutputMethod \"alsa\"\n"
-                     "AudioALSADevice \"null\"\n"
-                     "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
-                     "DefaultModule espeak-ng\n");
-        config.close();
-        QFile(dir.filePath("config/modules/espeak-ng.conf")).open(QIODevice::WriteOnly);
         socket = dir.filePath("socket");
         // A pid file of its own, or a service already running for the user stops this one, and
         // the service ends with the test, however the test ends.
         service.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         service.start("speech-dispatcher", {"-s", "-t", "0", "-l", "5", "-L", dir.path(), "-S", socket, "-C",
-                                            dir.filePath("config"), "-P", dir.filePath("pid")});
+                                            SPEECHD_CONFIG, "-P", dir.filePath("pid")});
         QVERIFY(service.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 20000);
         program::start();
