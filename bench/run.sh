@@ -2,7 +2,8 @@
 # Builds a Release build in build/bench and measures the program against a bare Qt window: the
 # start as a whole process (time to the first window, peak memory, instruction counts), memory
 # once the voice's engine is made, memory after every screen and picture, the first opening of each
-# screen in a fresh program, and the in-process benchmarks. Runs take turns and medians are compared, as the machine may be busy.
+# screen in a fresh program, and the in-process benchmarks. Runs take turns and medians are
+# compared, as the machine may be busy.
 # RUNS sets the number of runs of each process (11 unless given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
