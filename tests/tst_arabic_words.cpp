@@ -129,10 +129,7 @@ QList<ui::Label*> TestArabicWords::tilesSpelling(const QString& word)
 void TestArabicWords::choose(const QString& text)
 {
     ui::ListBox& list = screen().List1;
-    const QList<QListWidgetItem*> items = list.findItems(text, Qt::MatchExactly);
-    QCOMPARE(items.size(), 1);
-    list.scrollToItem(items.front());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(items.front()).center());
+    input::choose(list, text);
     QCOMPARE(list.List(list.ListIndex()), text);
 }
 

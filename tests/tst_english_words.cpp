@@ -45,7 +45,7 @@ private:
     Form3& form() { return program::screen<Form3>(FormId::Form3); }
     std::array<ui::TextBox*, 6> boxes() { return form().dropBoxes(); }
     std::array<ui::Image*, 17> pictures() { return form().pictures(); }
-    ui::Label& tile(QChar letter);
+    ui::Label& tile(QChar letter) { return program::tile(form(), letter); }
     std::vector<ui::Label*> tileRow(int top);
     void choose(const QString& word);
     // One letter a box from the first box on; a blank leaves its box alone.
@@ -69,14 +69,6 @@ void TestEnglishWords::cleanup()
     program::stop();
 }
 
-ui::Label& TestEnglishWords::tile(QChar letter)
-{
-    for (ui::Label* label : form().client()->findChildren<ui::Label*>())
-        if (label->isTile() && label->caption() == letter)
-            return *label;
-    qFatal("no tile %c", char(letter.unicode()));
-}
-
 std::vector<ui::Label*> TestEnglishWords::tileRow(int top)
 {
     std::vector<ui::Label*> row;
@@ -90,10 +82,7 @@ std::vector<ui::Label*> TestEnglishWords::tileRow(int top)
 void TestEnglishWords::choose(const QString& word)
 {
     ui::ListBox& list = form().List1;
-    const QList<QListWidgetItem*> found = list.findItems(word, Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    list.scrollToItem(found.front());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
+    input::choose(list, word);
     QCOMPARE(list.List(list.ListIndex()), word);
 }
 

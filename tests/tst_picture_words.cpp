@@ -61,7 +61,7 @@ private:
     ui::Image& image(int number) { return form().*images.at(number); }
     ui::CommandButton& wordButton(int number) { return form().*wordButtons.at(number); }
     ui::TextBox& letterBox(int position) { return form().*std::next(letterBoxes.begin(), position)->second; }
-    ui::Label& tile(const QString& caption);
+    ui::Label& tile(const QString& caption) { return program::tile(form(), caption); }
 
     void choose(const Choice& choice);
     void spell(const QStringList& tiles);
@@ -102,14 +102,6 @@ void TestPictureWords::init()
 void TestPictureWords::cleanup()
 {
     program::stop();
-}
-
-ui::Label& TestPictureWords::tile(const QString& caption)
-{
-    for (ui::Label* label : form().findChildren<ui::Label*>())
-        if (label->isTile() && label->caption() == caption)
-            return *label;
-    qFatal("no tile");
 }
 
 void TestPictureWords::choose(const Choice& choice)

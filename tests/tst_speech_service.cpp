@@ -25,10 +25,7 @@ namespace {
 ui::Label& tile(FormId id, const QString& caption)
 {
     app::forms().show(id);
-    for (ui::Label* label : app::forms().instance(id)->findChildren<ui::Label*>())
-        if (label->isTile() && label->caption() == caption)
-            return *label;
-    qFatal("no tile %s", qPrintable(caption));
+    return program::tile(*app::forms().instance(id), caption);
 }
 
 // What standard error receives from the making of one of these until it is restored.

@@ -39,20 +39,11 @@ ui::Form& open(FormId id)
     return form;
 }
 
-ui::Label& tile(ui::Form& form, const QString& caption)
-{
-    for (ui::Label* label : form.findChildren<ui::Label*>())
-        if (label->isTile() && label->caption() == caption)
-            return *label;
-    qFatal("no tile %s", qPrintable(caption));
-}
+using program::tile;
 
 void choose(ui::Form& form, const QString& word)
 {
-    auto& list = *form.findChild<ui::ListBox*>();
-    const QList<QListWidgetItem*> items = list.findItems(word, Qt::MatchExactly);
-    list.scrollToItem(items.front());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(items.front()).center());
+    input::choose(*form.findChild<ui::ListBox*>(), word);
 }
 
 // Drops the tiles into the boxes in the order of the word's letters.

@@ -2,9 +2,11 @@
 
 #include "screens/screens.h"
 #include "ui/form.h"
+#include "ui/label.h"
 #include "ui/textbox.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -48,6 +50,15 @@ void hover(QWidget& widget)
 void click(QWidget& widget)
 {
     QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.rect().center());
+}
+
+void choose(QListWidget& list, const QString& item)
+{
+    const QList<QListWidgetItem*> found = list.findItems(item, Qt::MatchExactly);
+    if (found.size() != 1)
+        qFatal("%lld items %s", qlonglong(found.size()), qPrintable(item));
+    list.scrollToItem(found.front());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
 }
 
 void type(QWidget& widget, const QString& text)
@@ -114,6 +125,14 @@ ui::Form* visibleForm()
     if (count != 1)
         qWarning("%d screens are visible", count);
     return count == 1 ? visible : nullptr;
+}
+
+ui::Label& tile(QWidget& screen, const QString& caption)
+{
+    for (ui::Label* label : screen.findChildren<ui::Label*>())
+        if (label->isTile() && label->caption() == caption)
+            return *label;
+    qFatal("no tile %s", qPrintable(caption));
 }
 
 QWidget& button(app::FormId id, const QString& caption)

@@ -5,11 +5,13 @@
 #include <QPoint>
 #include <QString>
 
+class QListWidget;
 class QWidget;
 
 namespace ui {
 class Form;
-}
+class Label;
+} // namespace ui
 
 // A person's input, sent through the window so that Qt routes it as it routes real events.
 namespace input {
@@ -21,6 +23,8 @@ void dragTo(QWidget& tile, QPoint clientPoint);
 void hover(QWidget& widget, QPoint at);
 void hover(QWidget& widget);
 void click(QWidget& widget);
+// Scrolls the list to the one item with this text and clicks it.
+void choose(QListWidget& list, const QString& item);
 void type(QWidget& widget, const QString& text);
 
 } // namespace input
@@ -37,6 +41,8 @@ bool ended();
 // Drops the offscreen platform's and the font engine's notes that say nothing about the program,
 // so that a long run keeps its own messages within the test's warning limit.
 void quietPlatformNoise();
+// The tile of the screen that shows this caption.
+ui::Label& tile(QWidget& screen, const QString& caption);
 // The command button of a screen that shows this caption.
 QWidget& button(app::FormId id, const QString& caption);
 // The control that has the keyboard, a text box also while its line editor has it.
