@@ -76,13 +76,7 @@ private slots:
     {
         QVERIFY(dir.isValid());
         socket = dir.filePath("socket");
-        // A pid file of its own, or a service already running for the user stops this one, and
-        // the service ends with the test, however the test ends.
-        service.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        service.start("speech-dispatcher", {"-s", "-t", "0", "-l", "5", "-L", dir.path(), "-S", socket, "-C",
-                                            SPEECHD_CONFIG, "-P", dir.filePath("pid")});
-        QVERIFY(service.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 20000);
+        startService(SPEECHD_CONFIG);
         program::start();
     }
 
@@ -90,8 +84,7 @@ private slots:
     {
         ui::voice().stopEngine();
         program::stop();
-        service.terminate();
-        service.waitForFinished();
+        stopService();
     }
 
     void theServiceHearsWhatIsSaid()
@@ -135,6 +128,25 @@ private slots:
         QVERIFY2(lines.size() == 1, qPrintable(lines.join('\n')));
     }
 
+    // Without an Arabic voice, Arabic goes unsaid with one line on standard error, and English is
+    // still said.
+    void withoutAnArabicVoiceOnlyEnglishIsSaid()
+    {
+        stopService();
+        startService(SPEECHD_ENGLISH_CONFIG);
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
+        StandardError error;
+        ui::voice().startEngine();
+        input::click(tile(FormId::Form1, "7"));
+        QTRY_VERIFY_WITH_TIMEOUT(!error.lines().isEmpty(), 60000);
+        input::click(tile(FormId::Form3, "A"));
+        QTRY_VERIFY_WITH_TIMEOUT(arrived().contains("A"), 20000);
+        ui::voice().stopEngine();
+        error.restore();
+        QCOMPARE(error.lines(), QStringList{"marzun: no Arabic voice: its texts are not spoken"});
+        QCOMPARE(arrived(), QStringList{"A"});
+    }
+
     // A service that takes the engine's call and never answers holds the engine's thread for good:
     // the program still ends when it is ended, at once, with its status and without a crash.
     void aServiceThatNeverAnswersDoesNotHoldUpTheEnd()
@@ -156,6 +168,29 @@ private slots:
     }
 
 private:
+    void startService(const char* config)
+    {
+        QFile::remove(socket);
+        QFile::remove(dir.filePath("speech-dispatcher.log"));
+        // A pid file of its own, or a service already running for the user stops this one, and
+        // the service ends with the test, however the test ends.
+        service.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        // The service stops when it cannot set its locale, and the test's may not be installed.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", "C.UTF-8");
+        service.setProcessEnvironment(environment);
+        service.start("speech-dispatcher", {"-s", "-t", "0", "-l", "5", "-L", dir.path(), "-S", socket, "-C",
+                                            config, "-P", dir.filePath("pid")});
+        QVERIFY(service.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 20000);
+    }
+
+    void stopService()
+    {
+        service.terminate();
+        service.waitForFinished();
+    }
+
     QString log() const
     {
         QFile file(dir.filePath("speech-dispatcher.log"));
