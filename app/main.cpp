@@ -14,6 +14,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marzun"));
     QApplication::setDesktopFileName(QStringLiteral("example.marzun.Marzun"));
+    // Every window reads right to left, and Qt draws some texts, such as a menu item's key, in the
+    // application's direction rather than their window's.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
     ui::setZoom(ui::zoomToFit(QApplication::primaryScreen()->availableSize(), screens::largestClient()));
 
     app::Forms& forms = app::forms();

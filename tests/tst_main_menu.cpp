@@ -203,6 +203,26 @@ private slots:
         QTRY_VERIFY(program::visibleForm() == app::forms().instance(FormId(target)));
     }
 
+    // The voice's item names its key at its far end, clear of the menu's frame.
+    void theVoiceItemNamesItsKeyInsideTheMenu()
+    {
+        QMenuBar* bar = menu().menuBar();
+        QAction* sound = bar->actions().at(1);
+        QMenu* dropDown = sound->menu();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(sound).center());
+        QTRY_VERIFY(dropDown->isVisible());
+        QVERIFY(dropDown->actions().front()->text().endsWith("\tF2"));
+        const QImage drawn = dropDown->grab().toImage();
+        const QRect item = dropDown->actionGeometry(dropDown->actions().front());
+        int leftmostInk = item.right();
+        for (int y = item.top(); y <= item.bottom(); ++y)
+            for (int x = item.left(); x < leftmostInk; ++x)
+                if (qGray(drawn.pixel(x, y)) < 100)
+                    leftmostInk = x;
+        QVERIFY2(leftmostInk > item.left() + 4 && leftmostInk < item.center().x(),
+                 qPrintable(QString::number(leftmostInk)));
+    }
+
     // The menu loads ahead the fonts that the table of screens declares, so that none of the
     // screens waits for its fonts when it opens; a font that a screen uses and does not declare
     // would make it wait.

@@ -98,6 +98,8 @@ void quietPlatformNoise()
 void start()
 {
     stop();
+    // As the program's start sets it.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
     app::Forms& forms = app::forms();
     screens::registerAll(forms);
     forms.setEndAction([] { endCalled = true; });
