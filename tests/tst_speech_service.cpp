@@ -89,7 +89,6 @@ private slots:
 
     void theServiceHearsWhatIsSaid()
     {
-        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
         ui::voice().startEngine();
         input::click(tile(FormId::Form1, "7"));
         QTRY_VERIFY_WITH_TIMEOUT(arrived().contains("سَبْعَةٌ"), 60000);
@@ -134,7 +133,6 @@ private slots:
     {
         stopService();
         startService(SPEECHD_ENGLISH_CONFIG);
-        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
         StandardError error;
         ui::voice().startEngine();
         input::click(tile(FormId::Form1, "7"));
@@ -183,6 +181,8 @@ private:
                                             config, "-P", dir.filePath("pid")});
         QVERIFY(service.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 20000);
+        // Where the program's engine finds the service.
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
     }
 
     void stopService()
